@@ -1,0 +1,39 @@
+// Feeds arbitrary bytes to the INI reader and editor: the input is a file, then after the last
+// NUL-NUL pair a section and key to look up and write.
+#include "platform/profile_document.h"
+#include "platform/text_encoding.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.rfind(std::string_view("\0\0", 2));
+    const std::string_view file = split == std::string_view::npos ? input : input.substr(0, split);
+    const std::string_view names = split == std::string_view::npos ? std::string_view("Skins\0Lan", 9) : input.substr(split + 2);
+    const std::size_t mid = names.find('\0');
+    const std::string_view section = names.substr(0, mid);
+    const std::string_view key = mid == std::string_view::npos ? std::string_view("Item1") : names.substr(mid + 1);
+
+    const q417::DecodedText decoded = q417::decodeText(file);
+    q417::ProfileDocument doc = q417::ProfileDocument::parse(decoded.utf8);
+    (void)doc.value(section, key);
+    (void)doc.sectionNames();
+    (void)doc.entries(section);
+
+    doc.setValue(section, key, "v1");
+    const std::string written = q417::encodeText(doc.text(), decoded.encoding);
+    const q417::ProfileDocument reread = q417::ProfileDocument::parse(q417::decodeText(written).utf8);
+    // A key that can be named in a file must read back what was written.
+    const bool nameable = section.find_first_of("]\r\n") == std::string_view::npos &&
+                          key.find_first_of("=\r\n") == std::string_view::npos &&
+                          (key.empty() || (key.front() != ';' && key.front() != '#' && key.front() != '['));
+    if (nameable && reread.value(section, key) != std::optional<std::string>("v1")) {
+        std::abort();
+    }
+    doc.replaceSection(section, {{"ItemCount", "1"}, {"Item0", "A   Dn"}});
+    doc.removeSection(section);
+    (void)q417::truncateUtf8(doc.text(), 1023);
+    return 0;
+}

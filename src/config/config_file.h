@@ -1,0 +1,45 @@
+#pragma once
+
+#include "config/mouse_config.h"
+#include "platform/message_sink.h"
+#include "platform/result.h"
+
+#include <cstdint>
+#include <filesystem>
+
+namespace q417 {
+
+// config.bin: the first-run flag, then the record byte for byte. Nothing else: no header, no
+// checksum, so a file of any other length is not ours and is left alone.
+inline constexpr std::size_t kConfigFileSize = 1 + sizeof(MouseConfig);
+
+inline constexpr const char* kTextConfigMissing = "Config file is not exist.";
+inline constexpr const char* kCaptionSaveFailed = "NULL ==fp ";
+
+class ConfigFile {
+public:
+    ConfigFile(std::filesystem::path path, MessageSink& messages) : path_(std::move(path)), messages_(messages) {}
+
+    // Fills `config` and the flag from the file. A missing file is reported to the user and
+    // leaves both as they were; a file of the wrong size, or one that cannot be read, is ignored.
+    Status loadConfig(MouseConfig& config);
+
+    // Writes flag 1 and the record. The file is never created: a missing one is reported. The
+    // old file is replaced atomically, so a failed save leaves it whole; the failure is reported
+    // with the system's error number.
+    Status saveConfig(const MouseConfig& config);
+
+    // The flag read by the last load: 0 when nothing was loaded.
+    [[nodiscard]] std::uint8_t firstRunFlag() const { return firstRunFlag_; }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    MessageSink& messages_;
+    std::uint8_t firstRunFlag_ = 0;
+};
+
+// The bytes of config.bin for a record and flag; used by the save and by the factory files.
+std::string configFileBytes(const MouseConfig& config, std::uint8_t flag);
+
+} // namespace q417

@@ -1,0 +1,259 @@
+#include "platform/profile_document.h"
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+namespace q417 {
+
+namespace {
+
+constexpr std::size_t npos = std::numeric_limits<std::size_t>::max();
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+std::string_view unquote(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        return v.substr(1, v.size() - 2);
+    }
+    return v;
+}
+
+// Line breaks inside a name or value would split the line and forge new keys or sections.
+std::string singleLine(std::string_view s) {
+    std::string out(s);
+    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    return out;
+}
+
+std::string keyLine(std::string_view key, std::string_view value) {
+    std::string line = singleLine(trim(key));
+    std::replace(line.begin(), line.end(), '=', '_');
+    return line + "=" + singleLine(value);
+}
+
+std::string sectionLine(std::string_view section) {
+    std::string name = singleLine(trim(section));
+    std::replace(name.begin(), name.end(), ']', ')');
+    return "[" + name + "]";
+}
+
+} // namespace
+
+ProfileDocument::Line ProfileDocument::classify(std::string raw) {
+    Line line;
+    const std::string_view body = trim(raw);
+    if (!body.empty() && body.front() == '[') {
+        // A header without its closing bracket opens nothing: the line is kept but ignored.
+        const std::size_t close = body.find(']');
+        if (close != std::string_view::npos) {
+            line.kind = LineKind::Section;
+            line.name = std::string(trim(body.substr(1, close - 1)));
+        }
+    } else if (!body.empty() && body.front() != ';' && body.front() != '#') {
+        const std::size_t eq = body.find('=');
+        if (eq != std::string_view::npos) {
+            line.kind = LineKind::Key;
+            line.name = std::string(trim(body.substr(0, eq)));
+            line.value = std::string(unquote(trim(body.substr(eq + 1))));
+        }
+    }
+    line.raw = std::move(raw);
+    return line;
+}
+
+ProfileDocument ProfileDocument::parse(std::string_view text) {
+    ProfileDocument doc;
+    if (text.empty()) {
+        return doc;
+    }
+    const std::size_t firstBreak = text.find('\n');
+    if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r') {
+        doc.newline_ = "\r\n";
+    }
+    doc.endsWithNewline_ = text.back() == '\n';
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view raw = text.substr(start, end - start);
+        // The break is restored on output from newline_ for every line; keep a lone stray CR.
+        if (!raw.empty() && raw.back() == '\r' && doc.newline_ == "\r\n") {
+            raw.remove_suffix(1);
+        }
+        doc.lines_.push_back(classify(std::string(raw)));
+        start = end + 1;
+    }
+    return doc;
+}
+
+std::string ProfileDocument::text() const {
+    std::string out;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        out += lines_[i].raw;
+        if (i + 1 < lines_.size() || endsWithNewline_) {
+            out += newline_;
+        }
+    }
+    return out;
+}
+
+std::size_t ProfileDocument::findSection(std::string_view section) const {
+    const std::string_view wanted = trim(section);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == LineKind::Section && sameName(lines_[i].name, wanted)) {
+            return i;
+        }
+    }
+    return npos;
+}
+
+std::size_t ProfileDocument::sectionEnd(std::size_t header) const {
+    std::size_t i = header + 1;
+    while (i < lines_.size() && lines_[i].kind != LineKind::Section) {
+        ++i;
+    }
+    return i;
+}
+
+std::size_t ProfileDocument::afterLastKey(std::size_t header) const {
+    std::size_t last = header;
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == LineKind::Key) {
+            last = i;
+        }
+    }
+    return last + 1;
+}
+
+std::optional<std::string> ProfileDocument::value(std::string_view section, std::string_view key) const {
+    const std::size_t header = findSection(section);
+    if (header == npos) {
+        return std::nullopt;
+    }
+    const std::string_view wanted = trim(key);
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == LineKind::Key && sameName(lines_[i].name, wanted)) {
+            return lines_[i].value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> ProfileDocument::sectionNames() const {
+    std::vector<std::string> names;
+    for (const Line& line : lines_) {
+        if (line.kind == LineKind::Section) {
+            names.push_back(line.name);
+        }
+    }
+    return names;
+}
+
+ProfileEntries ProfileDocument::entries(std::string_view section) const {
+    ProfileEntries out;
+    const std::size_t header = findSection(section);
+    if (header == npos) {
+        return out;
+    }
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == LineKind::Key) {
+            out.emplace_back(lines_[i].name, lines_[i].value);
+        }
+    }
+    return out;
+}
+
+void ProfileDocument::insertLine(std::size_t at, std::string raw) {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), classify(std::move(raw)));
+}
+
+std::size_t ProfileDocument::appendSection(std::string_view section) {
+    // A last line without a break of its own gets one now that a line follows it.
+    endsWithNewline_ = true;
+    lines_.push_back(classify(sectionLine(section)));
+    return lines_.size() - 1;
+}
+
+void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    std::size_t header = findSection(section);
+    if (header == npos) {
+        header = appendSection(section);
+    }
+    const std::string_view wanted = trim(key);
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == LineKind::Key && sameName(lines_[i].name, wanted)) {
+            lines_[i] = classify(keyLine(lines_[i].name, value));
+            return;
+        }
+    }
+    insertLine(afterLastKey(header), keyLine(key, value));
+}
+
+bool ProfileDocument::removeSection(std::string_view section) {
+    const std::string_view wanted = trim(section);
+    std::vector<Line> kept;
+    kept.reserve(lines_.size());
+    bool inRemoved = false;
+    bool removed = false;
+    for (Line& line : lines_) {
+        if (line.kind == LineKind::Section) {
+            inRemoved = sameName(line.name, wanted);
+            removed = removed || inRemoved;
+        }
+        if (!inRemoved) {
+            kept.push_back(std::move(line));
+        }
+    }
+    lines_ = std::move(kept);
+    return removed;
+}
+
+void ProfileDocument::replaceSection(std::string_view section, const ProfileEntries& entries) {
+    std::size_t header = findSection(section);
+    if (header == npos) {
+        header = appendSection(section);
+    } else {
+        // Drop the old keys (comments and blank lines between them go too), then any later duplicate.
+        const std::size_t end = afterLastKey(header);
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header + 1),
+                     lines_.begin() + static_cast<std::ptrdiff_t>(end));
+        const std::size_t end2 = sectionEnd(header);
+        std::vector<Line> tail(std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(end2)),
+                               std::make_move_iterator(lines_.end()));
+        lines_.resize(end2);
+        ProfileDocument rest;
+        rest.lines_ = std::move(tail);
+        rest.removeSection(section);
+        std::move(rest.lines_.begin(), rest.lines_.end(), std::back_inserter(lines_));
+    }
+    std::size_t at = header + 1;
+    for (const auto& [key, value] : entries) {
+        insertLine(at++, keyLine(key, value));
+    }
+}
+
+} // namespace q417

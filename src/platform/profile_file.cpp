@@ -1,0 +1,138 @@
+#include "platform/profile_file.h"
+
+#include "platform/atomic_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <system_error>
+
+namespace q417 {
+
+int leadingInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) {
+            value = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    return static_cast<int>(value < INT_MIN ? INT_MIN : value);
+}
+
+bool ProfileFile::exists() const {
+    std::error_code ec;
+    return std::filesystem::exists(path_, ec);
+}
+
+Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
+    encoding = TextEncoding::Utf8;
+    if (!exists()) {
+        doc = ProfileDocument{};
+        return Status::success();
+    }
+    std::string bytes;
+    Status status = readWholeFile(path_, bytes, kMaxFileBytes);
+    if (!status.ok()) {
+        return status;
+    }
+    DecodedText decoded = decodeText(bytes);
+    encoding = decoded.encoding;
+    doc = ProfileDocument::parse(decoded.utf8);
+    return Status::success();
+}
+
+template <typename Change> Status ProfileFile::edit(Change&& change) {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    Status status = load(doc, encoding);
+    if (!status.ok()) {
+        return status;
+    }
+    if (!change(doc)) {
+        return Status::success();
+    }
+    return replaceFileAtomically(path_, encodeText(doc.text(), encoding));
+}
+
+std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    std::optional<std::string> value;
+    if (load(doc, encoding).ok()) {
+        value = doc.value(section, key);
+    }
+    return truncateUtf8(value ? *value : fallback, kMaxValueChars);
+}
+
+int ProfileFile::readInt(std::string_view section, std::string_view key, int fallback) const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    if (!load(doc, encoding).ok()) {
+        return fallback;
+    }
+    const std::optional<std::string> value = doc.value(section, key);
+    return value ? leadingInt(*value) : fallback;
+}
+
+std::vector<std::string> ProfileFile::sectionNames() const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    return load(doc, encoding).ok() ? doc.sectionNames() : std::vector<std::string>{};
+}
+
+ProfileEntries ProfileFile::sectionEntries(std::string_view section) const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    ProfileEntries entries = load(doc, encoding).ok() ? doc.entries(section) : ProfileEntries{};
+    for (auto& entry : entries) {
+        entry.second = truncateUtf8(entry.second, kMaxValueChars);
+    }
+    return entries;
+}
+
+Status ProfileFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    return edit([&](ProfileDocument& doc) {
+        doc.setValue(section, key, value);
+        return true;
+    });
+}
+
+Status ProfileFile::writeStrings(std::string_view section, const ProfileEntries& entries) {
+    return edit([&](ProfileDocument& doc) {
+        for (const auto& [key, value] : entries) {
+            doc.setValue(section, key, value);
+        }
+        return true;
+    });
+}
+
+Status ProfileFile::removeSection(std::string_view section) {
+    if (!exists()) {
+        return Status::success();
+    }
+    return edit([&](ProfileDocument& doc) { return doc.removeSection(section); });
+}
+
+Status ProfileFile::replaceSection(std::string_view section, const ProfileEntries& entries) {
+    return edit([&](ProfileDocument& doc) {
+        doc.replaceSection(section, entries);
+        return true;
+    });
+}
+
+} // namespace q417

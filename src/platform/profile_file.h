@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/profile_document.h"
+#include "platform/result.h"
+#include "platform/text_encoding.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace q417 {
+
+// An INI file on disk, read afresh on every call so that edits made outside the program are seen
+// at once. Reads UTF-8 and UTF-16LE (with or without BOM); writes back in the file's own encoding,
+// UTF-8 for a new file. Writes replace the file atomically: a failed write leaves it as it was.
+class ProfileFile {
+public:
+    static constexpr std::size_t kMaxValueChars = 1023; // values are cut to this many characters
+    static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+
+    explicit ProfileFile(std::filesystem::path path) : path_(std::move(path)) {}
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+    [[nodiscard]] bool exists() const;
+
+    // The key's value, or `fallback` when the file, section or key is missing.
+    [[nodiscard]] std::string readString(std::string_view section, std::string_view key,
+                                         std::string_view fallback = {}) const;
+    // The key's leading decimal number (blanks, a sign, digits), clamped to int; `fallback` when missing.
+    [[nodiscard]] int readInt(std::string_view section, std::string_view key, int fallback) const;
+    [[nodiscard]] std::vector<std::string> sectionNames() const;
+    [[nodiscard]] ProfileEntries sectionEntries(std::string_view section) const;
+
+    Status writeString(std::string_view section, std::string_view key, std::string_view value);
+    // Several keys of one section in one write.
+    Status writeStrings(std::string_view section, const ProfileEntries& entries);
+    Status removeSection(std::string_view section);
+    // Gives the section exactly these keys, in place where it stands, else at the end of the file.
+    Status replaceSection(std::string_view section, const ProfileEntries& entries);
+
+private:
+    // A missing file loads as an empty UTF-8 document; an unreadable one is an error.
+    Status load(ProfileDocument& doc, TextEncoding& encoding) const;
+    // Read, change, write back; the file is not written when it could not be read.
+    template <typename Change> Status edit(Change&& change);
+
+    std::filesystem::path path_;
+};
+
+// The leading integer of a text as the C library's atoi reads it: blanks, an optional sign, digits;
+// 0 when there are none. Clamped to the range of int instead of overflowing.
+int leadingInt(std::string_view text);
+
+} // namespace q417
