@@ -1,0 +1,84 @@
+#include "app/ctl.h"
+#include "config/config_file.h"
+#include "config/factory_defaults.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace q417 {
+namespace {
+
+using test::TempDir;
+
+struct CtlRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CtlRun ctl(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = runCtl(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(Ctl, ShowPrintsEveryButtonOfBothModesAndTheFields) {
+    TempDir dir;
+    dir.write("config.bin", configFileBytes(factoryConfig(), 0));
+    const CtlRun r = ctl({"--data-dir", dir.path().string(), "show"});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_NE(r.out.find("firstRunFlag: 0\n"), std::string::npos);
+    EXPECT_NE(r.out.find("mode A button 9: 12 (combo key) modifiers 0x08 key1 0x07 key2 0x00\n"), std::string::npos);
+    EXPECT_NE(r.out.find("mode B button 12: 15 (none)\n"), std::string::npos);
+    EXPECT_NE(r.out.find("reportRate: 1 (1000 Hz)\n"), std::string::npos);
+    EXPECT_NE(r.out.find("dpi stage 4: level 10, on"), std::string::npos);
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST(Ctl, ErrorsAreOneLineOnStderrWithTheirExitCode) {
+    TempDir dir;
+    const std::string d = dir.path().string();
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    };
+    dir.write("short.bin", "x");
+    const Case cases[] = {
+        {{}, kExitUsage, "no command"},
+        {{"--data-dir"}, kExitUsage, "--data-dir needs a folder"},
+        {{"--bogus", "show"}, kExitUsage, "unknown option --bogus"},
+        {{"frobnicate"}, kExitUsage, "unknown command"},
+        {{"--data-dir", d, "show"}, kExitDataFile, "Config file is not exist."},
+        {{"--data-dir", d + "/missing-folder", "show"}, kExitDataFile, "Config file is not exist."},
+    };
+    for (const Case& c : cases) {
+        const CtlRun r = ctl(c.args);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(Ctl, WrongSizedConfigIsADataFileError) {
+    TempDir dir;
+    dir.write("config.bin", std::string(100, '\0'));
+    const CtlRun r = ctl({"--data-dir=" + dir.path().string(), "show"});
+    EXPECT_EQ(r.code, kExitDataFile);
+    EXPECT_NE(r.err.find("1986 bytes"), std::string::npos);
+}
+
+TEST(Ctl, HelpDocumentsCommandsOptionsAndExitCodes) {
+    const CtlRun r = ctl({"--help"});
+    EXPECT_EQ(r.code, kExitOk);
+    for (const char* word : {"show", "--data-dir", "Exit codes"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    }
+}
+
+} // namespace
+} // namespace q417

@@ -1,0 +1,179 @@
+#include "platform/profile_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace q417 {
+namespace {
+
+using test::TempDir;
+
+struct ReadCase {
+    const char* name;
+    std::string file;
+    const char* section;
+    const char* key;
+    std::string expected; // "<fallback>" when the key is not found
+};
+
+TEST(ProfileFileRead, LookupRules) {
+    const std::string longValue(100'000, 'x');
+    const ReadCase cases[] = {
+        {"names ignore case", "[Skins]\nLan=CHS\n", "skins", "LAN", "CHS"},
+        {"first section wins", "[A]\nk=1\n[a]\nk=2\n", "A", "k", "1"},
+        {"first key wins", "[A]\nk=1\nK=2\n", "A", "k", "1"},
+        {"blanks trimmed", "[ A ]\n  k  =  v v  \n", "A", "k", "v v"},
+        {"quotes stripped", "[A]\nk=\"quoted\"\n", "A", "k", "quoted"},
+        {"single quotes stripped", "[A]\nk='q'\n", "A", "k", "q"},
+        {"crlf", "[A]\r\nk=v\r\n", "A", "k", "v"},
+        {"no break at end", "[A]\nk=v", "A", "k", "v"},
+        {"missing key", "[A]\nk=v\n", "A", "other", "<fallback>"},
+        {"missing section", "[A]\nk=v\n", "B", "k", "<fallback>"},
+        {"key before any section", "k=v\n[A]\n", "A", "k", "<fallback>"},
+        {"comment is no key", "[A]\n;k=v\n", "A", ";k", "<fallback>"},
+        {"unclosed header opens nothing", "[A]\nk=1\n[B\nk2=2\n", "A", "k2", "2"},
+        {"unclosed header is no section", "[A]\n[B\nk2=2\n", "B", "k2", "<fallback>"},
+        {"empty value", "[A]\nk=\n", "A", "k", ""},
+        {"value with equals", "[A]\nk=a=b\n", "A", "k", "a=b"},
+        {"nul bytes kept", std::string("[A]\nk=a\0b\n", 10), "A", "k", std::string("a\0b", 3)},
+        {"long value cut to 1023", "[A]\nk=" + longValue + "\n", "A", "k", std::string(1023, 'x')},
+        {"binary junk around", std::string("\x01\xff\xfe\x80[\x00\n[A]\nk=v\n\xc3\x28\n", 18), "A", "k", "v"},
+    };
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    for (const ReadCase& c : cases) {
+        dir.write("t.ini", c.file);
+        EXPECT_EQ(file.readString(c.section, c.key, "<fallback>"), c.expected) << c.name;
+    }
+}
+
+TEST(ProfileFileRead, MissingFileReadsAsFallbackAndHasNoSections) {
+    TempDir dir;
+    ProfileFile file(dir / "none.ini");
+    EXPECT_EQ(file.readString("A", "k", "dflt"), "dflt");
+    EXPECT_EQ(file.readInt("A", "k", 7), 7);
+    EXPECT_TRUE(file.sectionNames().empty());
+    EXPECT_FALSE(file.exists());
+}
+
+TEST(ProfileFileRead, IntegersReadLikeTheCLibrary) {
+    const std::pair<const char*, int> cases[] = {
+        {"42", 42}, {"  -5", -5}, {"+7x", 7}, {"300", 300}, {"abc", 0}, {"", 0},
+        {"2147483647", 2147483647}, {"99999999999999999999", 2147483647}, {"-99999999999999999999", -2147483647 - 1},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(leadingInt(text), value) << text;
+    }
+}
+
+TEST(ProfileFileRead, SectionNamesInFileOrderWithoutAnyLengthCut) {
+    std::string text;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 300; ++i) {
+        expected.push_back("macro number " + std::to_string(i));
+        text += "[" + expected.back() + "]\nItemCount=0\n";
+    }
+    TempDir dir;
+    dir.write("record.ini", text);
+    EXPECT_EQ(ProfileFile(dir / "record.ini").sectionNames(), expected);
+}
+
+TEST(ProfileFileRead, EveryCallSeesTheFileAsItIsNow) {
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    dir.write("t.ini", "[A]\nk=1\n");
+    EXPECT_EQ(file.readString("A", "k"), "1");
+    dir.write("t.ini", "[A]\nk=2\n");
+    EXPECT_EQ(file.readString("A", "k"), "2");
+}
+
+struct EditCase {
+    const char* name;
+    std::string before;
+    std::function<Status(ProfileFile&)> edit;
+    std::string after;
+};
+
+TEST(ProfileFileEdit, EditsKeepEverythingElseAsItWas) {
+    const EditCase cases[] = {
+        {"value replaced in place", "; c\n[A]\nk=1\nother=2\n[B]\nk=3\n",
+         [](ProfileFile& f) { return f.writeString("a", "K", "9"); }, "; c\n[A]\nk=9\nother=2\n[B]\nk=3\n"},
+        {"new key after the section's last key", "[A]\nk=1\n\n[B]\n",
+         [](ProfileFile& f) { return f.writeString("A", "n", "2"); }, "[A]\nk=1\nn=2\n\n[B]\n"},
+        {"new section at the end", "[A]\nk=1",
+         [](ProfileFile& f) { return f.writeString("B", "x", "y"); }, "[A]\nk=1\n[B]\nx=y\n"},
+        {"crlf kept", "[A]\r\nk=1\r\n", [](ProfileFile& f) { return f.writeString("A", "n", "2"); },
+         "[A]\r\nk=1\r\nn=2\r\n"},
+        {"line breaks in a value cannot forge keys", "[A]\n",
+         [](ProfileFile& f) { return f.writeString("A", "k", "a\n[B]\r\nx=1"); }, "[A]\nk=a [B]  x=1\n"},
+        {"several keys in one write", "[S]\nItem1=old\n",
+         [](ProfileFile& f) { return f.writeStrings("S", {{"Item1", "a"}, {"Item2", "b"}}); },
+         "[S]\nItem1=a\nItem2=b\n"},
+        {"section removed whole, every copy", "[A]\nk=1\n[B]\nx=1\n[a]\nk=2\n",
+         [](ProfileFile& f) { return f.removeSection("A"); }, "[B]\nx=1\n"},
+        {"removing a missing section changes nothing", "[B]\nx=1",
+         [](ProfileFile& f) { return f.removeSection("A"); }, "[B]\nx=1"},
+        {"section replaced where it stands", "[m1]\nItemCount=1\nItem0=x\n[m2]\nItemCount=0\n",
+         [](ProfileFile& f) { return f.replaceSection("M1", {{"ItemCount", "2"}, {"Item0", "a"}, {"Item1", "b"}}); },
+         "[m1]\nItemCount=2\nItem0=a\nItem1=b\n[m2]\nItemCount=0\n"},
+        {"replaced section drops a later duplicate", "[m]\nItemCount=1\n[n]\nk=1\n[M]\nItemCount=5\n",
+         [](ProfileFile& f) { return f.replaceSection("m", {{"ItemCount", "0"}}); }, "[m]\nItemCount=0\n[n]\nk=1\n"},
+        {"missing section replaced at the end", "[a]\n",
+         [](ProfileFile& f) { return f.replaceSection("b", {{"k", "v"}}); }, "[a]\n[b]\nk=v\n"},
+        {"unclosed header and junk kept", "junk\x01\n[A\n[B]\nk=1\n",
+         [](ProfileFile& f) { return f.writeString("B", "k", "2"); }, "junk\x01\n[A\n[B]\nk=2\n"},
+    };
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    for (const EditCase& c : cases) {
+        dir.write("t.ini", c.before);
+        EXPECT_TRUE(c.edit(file).ok()) << c.name;
+        EXPECT_EQ(dir.read("t.ini"), c.after) << c.name;
+    }
+}
+
+TEST(ProfileFileEdit, WritingCreatesAMissingFileAsUtf8) {
+    TempDir dir;
+    ProfileFile file(dir / "new.ini");
+    ASSERT_TRUE(file.writeString("Setting-EN", "Item1", "Left Click").ok());
+    EXPECT_EQ(dir.read("new.ini"), "[Setting-EN]\nItem1=Left Click\n");
+}
+
+TEST(ProfileFileEdit, UnreadableFileIsNeverOverwritten) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "t.ini");
+    ProfileFile file(dir / "t.ini");
+    EXPECT_FALSE(file.writeString("A", "k", "v").ok());
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "t.ini"));
+}
+
+TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
+    const std::string utf16Bom = std::string("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x2D\x4E\x87\x65\n\0", 20);
+    const std::string utf16NoBom = std::string("[\0A\0]\0\n\0k\0=\0v\0\n\0", 16);
+    struct Case {
+        const char* name;
+        std::string before;
+        std::string value;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"utf-16 with bom", utf16Bom, "\xE4\xB8\xAD\xE6\x96\x87",
+         utf16Bom + std::string("n\0=\0\x87\x65\n\0", 8)},
+        {"utf-16 without bom", utf16NoBom, "v", utf16NoBom + std::string("n\0=\0\x87\x65\n\0", 8)},
+        {"utf-8 with bom", "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\n", "\xE4\xB8\xAD",
+         "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\nn=\xE6\x96\x87\n"},
+    };
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    for (const Case& c : cases) {
+        dir.write("t.ini", c.before);
+        EXPECT_EQ(file.readString("A", "k"), c.value) << c.name;
+        ASSERT_TRUE(file.writeString("A", "n", "\xE6\x96\x87").ok()) << c.name;
+        EXPECT_EQ(dir.read("t.ini"), c.after) << c.name;
+    }
+}
+
+} // namespace
+} // namespace q417
