@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (loaded != (size == q417::kConfigFileSize)) {
         std::abort();
     }
-    if (loaded && (file.firstRunFlag() != data[0] || q417::configFileBytes(config, data[0]) !=
-                                                         std::string(reinterpret_cast<const char*>(data), size))) {
+    if (loaded && (file.firstRunFlag() != data[0] ||
+                   q417::configFileBytes(config, data[0]) != std::string(reinterpret_cast<const char*>(data), size))) {
         std::abort();
     }
     return 0;

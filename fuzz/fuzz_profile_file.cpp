@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::size_t split = input.rfind(std::string_view("\0\0", 2));
     const std::string_view file = split == std::string_view::npos ? input : input.substr(0, split);
-    const std::string_view names = split == std::string_view::npos ? std::string_view("Skins\0Lan", 9) : input.substr(split + 2);
+    const std::string_view names =
+        split == std::string_view::npos ? std::string_view("Skins\0Lan", 9) : input.substr(split + 2);
     const std::size_t mid = names.find('\0');
     const std::string_view section = names.substr(0, mid);
     const std::string_view key = mid == std::string_view::npos ? std::string_view("Item1") : names.substr(mid + 1);

@@ -30,7 +30,8 @@ Exit codes: 0 success; 1 mouse not found or not ready; 2 usage error;
 // Messages the user must see go to stderr as one line each.
 class StderrMessages : public MessageSink {
 public:
-    explicit StderrMessages(std::ostream& err) : err_(err) {}
+    explicit StderrMessages(std::ostream& err)
+        : err_(err) {}
     void showMessage(const std::string& text, const std::string& caption) override {
         std::string line = caption.empty() ? text : caption + ": " + text;
         while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) {
@@ -50,11 +51,15 @@ struct Options {
 
 int exitCodeFor(ErrorKind kind) {
     switch (kind) {
-    case ErrorKind::None: return kExitOk;
-    case ErrorKind::Device: return kExitNoMouse;
-    case ErrorKind::Usage: return kExitUsage;
+    case ErrorKind::None:
+        return kExitOk;
+    case ErrorKind::Device:
+        return kExitNoMouse;
+    case ErrorKind::Usage:
+        return kExitUsage;
     case ErrorKind::NotFound:
-    case ErrorKind::DataFile: return kExitDataFile;
+    case ErrorKind::DataFile:
+        return kExitDataFile;
     }
     return kExitDataFile;
 }

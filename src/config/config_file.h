@@ -18,7 +18,9 @@ inline constexpr const char* kCaptionSaveFailed = "NULL ==fp ";
 
 class ConfigFile {
 public:
-    ConfigFile(std::filesystem::path path, MessageSink& messages) : path_(std::move(path)), messages_(messages) {}
+    ConfigFile(std::filesystem::path path, MessageSink& messages)
+        : path_(std::move(path))
+        , messages_(messages) {}
 
     // Fills `config` and the flag from the file. A missing file is reported to the user and
     // leaves both as they were; a file of the wrong size, or one that cannot be read, is ignored.

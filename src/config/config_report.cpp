@@ -38,7 +38,8 @@ std::string describeButton(const MouseConfig& c, std::size_t mode, std::size_t b
         os << " variant " << unsigned{c.dpiSwitchMode[mode][b]};
         break;
     case ButtonFunction::WindowsKey:
-        os << " row " << unsigned{k.launchIndex[b]} << " usage " << hex(k.launchCodeHigh[b]) << hex(k.launchCodeLow[b]).substr(2);
+        os << " row " << unsigned{k.launchIndex[b]} << " usage " << hex(k.launchCodeHigh[b])
+           << hex(k.launchCodeLow[b]).substr(2);
         break;
     case ButtonFunction::MediaKey:
         os << " row " << unsigned{k.mediaIndex[b]} << " usage " << hex(k.mediaCode[b]);
@@ -76,18 +77,28 @@ std::string describeConfig(const MouseConfig& c, std::uint8_t firstRunFlag) {
     }
     os << "reportRate: " << unsigned{c.reportRate};
     switch (c.reportRate) {
-    case 1: os << " (1000 Hz)"; break;
-    case 2: os << " (500 Hz)"; break;
-    case 4: os << " (250 Hz)"; break;
-    case 8: os << " (125 Hz)"; break;
-    default: os << " (unknown)"; break;
+    case 1:
+        os << " (1000 Hz)";
+        break;
+    case 2:
+        os << " (500 Hz)";
+        break;
+    case 4:
+        os << " (250 Hz)";
+        break;
+    case 8:
+        os << " (125 Hz)";
+        break;
+    default:
+        os << " (unknown)";
+        break;
     }
     os << '\n';
     for (std::size_t s = 0; s < kDpiStageCount; ++s) {
         const auto& rgb = c.dpiColor[s];
         os << "dpi stage " << s + 1 << ": level " << unsigned{c.dpiLevel[s]} << ", "
-           << (c.dpiStageEnabled[s] ? "on" : "off") << ", colour " << unsigned{rgb[0]} << ' ' << unsigned{rgb[1]}
-           << ' ' << unsigned{rgb[2]} << '\n';
+           << (c.dpiStageEnabled[s] ? "on" : "off") << ", colour " << unsigned{rgb[0]} << ' ' << unsigned{rgb[1]} << ' '
+           << unsigned{rgb[2]} << '\n';
     }
     os << "ledMode: " << unsigned{c.ledMode} << '\n';
     os << "ledLevel: " << list(c.ledLevel) << '\n';

@@ -84,17 +84,17 @@ struct MouseConfig {
     std::array<std::uint8_t, kDpiStageCount> dpiStageEnabled;
     std::array<std::array<std::uint8_t, 3>, kDpiStageCount> dpiColor; // red, green, blue
     std::uint8_t ledMode;                                             // 0 off, 1 standard, 2 respiration, 3 neon
-    std::array<std::uint8_t, 3> ledLevel; // list index of the parameter of modes 1, 2, 3
-    std::uint8_t ledOption1;              // always 1; never sent
-    std::uint8_t ledOption2;              // 1 RGB effect, 2 RGB flash
-    std::uint8_t ledOption3;              // 2 RGB flash, 3 RGB fixed on
+    std::array<std::uint8_t, 3> ledLevel;                             // list index of the parameter of modes 1, 2, 3
+    std::uint8_t ledOption1;                                          // always 1; never sent
+    std::uint8_t ledOption2;                                          // 1 RGB effect, 2 RGB flash
+    std::uint8_t ledOption3;                                          // 2 RGB flash, 3 RGB fixed on
     std::uint8_t reserved2;
     std::uint8_t enhancePointerPrecision; // 1 = on
     std::uint8_t scrollOneScreen;         // 1 = one screen per notch
     std::uint8_t pointerSpeedLevel;       // 1..11
     std::uint8_t wheelScrollLines;
     std::uint8_t doubleClickLevel;
-    std::uint8_t activeMode; // 0 = Mode A is edited, else Mode B
+    std::uint8_t activeMode;                           // 0 = Mode A is edited, else Mode B
     std::array<ButtonBytes, kModeCount> dpiSwitchMode; // DpiSwitchVariant per button and mode
 
     // The bank the pages show and edit.

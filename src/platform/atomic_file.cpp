@@ -14,7 +14,8 @@ namespace {
 // Closes a descriptor when it goes out of scope.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd)
+        : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
@@ -86,7 +87,8 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
         return failure("cannot replace", target, cleanUp(errno));
     }
     // Make the rename itself durable; a failure here no longer endangers the data.
-    FileDescriptor dir(::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_DIRECTORY));
+    FileDescriptor dir(
+        ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_DIRECTORY));
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }

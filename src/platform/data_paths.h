@@ -9,7 +9,8 @@ namespace q417 {
 // --data-dir. A file's path is the folder plus its name, nothing else.
 class DataPaths {
 public:
-    explicit DataPaths(std::filesystem::path dataDir) : dir_(std::move(dataDir)) {}
+    explicit DataPaths(std::filesystem::path dataDir)
+        : dir_(std::move(dataDir)) {}
 
     // The folder of the running executable (from /proc/self/exe); empty if it cannot be found.
     static std::filesystem::path executableDir();

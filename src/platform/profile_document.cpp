@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::size_t npos = std::numeric_limits<std::size_t>::max();
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) {
@@ -22,7 +24,9 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
@@ -39,7 +43,8 @@ std::string_view unquote(std::string_view v) {
 // Line breaks inside a name or value would split the line and forge new keys or sections.
 std::string singleLine(std::string_view s) {
     std::string out(s);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return out;
 }
 

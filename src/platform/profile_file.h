@@ -19,7 +19,8 @@ public:
     static constexpr std::size_t kMaxValueChars = 1023; // values are cut to this many characters
     static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-    explicit ProfileFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit ProfileFile(std::filesystem::path path)
+        : path_(std::move(path)) {}
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     [[nodiscard]] bool exists() const;
 

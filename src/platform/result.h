@@ -8,10 +8,10 @@ namespace q417 {
 // What went wrong, coarse enough for the command line to map to exit codes.
 enum class ErrorKind {
     None,
-    NotFound,   // a file or device that must exist is missing
-    DataFile,   // a data file could not be read, parsed or written
-    Device,     // the mouse did not answer or is not ready
-    Usage,      // the caller asked for something malformed
+    NotFound, // a file or device that must exist is missing
+    DataFile, // a data file could not be read, parsed or written
+    Device,   // the mouse did not answer or is not ready
+    Usage,    // the caller asked for something malformed
 };
 
 // The outcome of a core operation: no exceptions cross the core boundary.

@@ -7,10 +7,10 @@ namespace q417 {
 
 // How a text file was stored on disk, so that it can be written back the same way.
 enum class TextEncoding {
-    Utf8,           // no BOM; also any byte soup that is not recognisably UTF-16
-    Utf8Bom,        // EF BB BF
-    Utf16LeBom,     // FF FE
-    Utf16LeNoBom,   // no BOM, but the first line is plainly UTF-16LE (ASCII with zero high bytes)
+    Utf8,         // no BOM; also any byte soup that is not recognisably UTF-16
+    Utf8Bom,      // EF BB BF
+    Utf16LeBom,   // FF FE
+    Utf16LeNoBom, // no BOM, but the first line is plainly UTF-16LE (ASCII with zero high bytes)
 };
 
 struct DecodedText {

@@ -4,7 +4,6 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace q417 {

@@ -2,10 +2,9 @@
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace q417 {
@@ -39,8 +38,8 @@ TEST_F(ConfigFileTest, MissingFileIsReportedAndLeavesRecordAndFlagZero) {
 }
 
 TEST_F(ConfigFileTest, FileOfAnyOtherSizeIsIgnoredSilently) {
-    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, kConfigFileSize - 1, kConfigFileSize + 1,
-                                   std::size_t{1'000'000}}) {
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{1}, kConfigFileSize - 1, kConfigFileSize + 1, std::size_t{1'000'000}}) {
         dir.write("config.bin", std::string(size, '\x01'));
         MouseConfig c{};
         EXPECT_EQ(file.loadConfig(c).kind, ErrorKind::DataFile) << size;

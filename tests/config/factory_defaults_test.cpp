@@ -2,7 +2,6 @@
 #include "platform/profile_document.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace q417 {

@@ -1,8 +1,7 @@
 #include "config/mouse_config.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace q417 {
 namespace {
@@ -72,7 +71,8 @@ TEST(MouseConfigDefaults, DpiLevelsBySensorKind) {
         std::uint8_t kind;
         std::array<std::uint8_t, 4> levels;
     };
-    const Case cases[] = {{0, {1, 4, 7, 10}}, {2, {1, 3, 5, 7}}, {1, {9, 9, 9, 9}}, {3, {9, 9, 9, 9}}, {255, {9, 9, 9, 9}}};
+    const Case cases[] = {
+        {0, {1, 4, 7, 10}}, {2, {1, 3, 5, 7}}, {1, {9, 9, 9, 9}}, {3, {9, 9, 9, 9}}, {255, {9, 9, 9, 9}}};
     for (const Case& k : cases) {
         MouseConfig c{};
         c.dpiLevel = {9, 9, 9, 9};

@@ -1,9 +1,8 @@
 #include "platform/profile_file.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace q417 {
 namespace {
@@ -60,8 +59,15 @@ TEST(ProfileFileRead, MissingFileReadsAsFallbackAndHasNoSections) {
 
 TEST(ProfileFileRead, IntegersReadLikeTheCLibrary) {
     const std::pair<const char*, int> cases[] = {
-        {"42", 42}, {"  -5", -5}, {"+7x", 7}, {"300", 300}, {"abc", 0}, {"", 0},
-        {"2147483647", 2147483647}, {"99999999999999999999", 2147483647}, {"-99999999999999999999", -2147483647 - 1},
+        {"42", 42},
+        {"  -5", -5},
+        {"+7x", 7},
+        {"300", 300},
+        {"abc", 0},
+        {"", 0},
+        {"2147483647", 2147483647},
+        {"99999999999999999999", 2147483647},
+        {"-99999999999999999999", -2147483647 - 1},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(leadingInt(text), value) << text;
@@ -102,26 +108,36 @@ TEST(ProfileFileEdit, EditsKeepEverythingElseAsItWas) {
          [](ProfileFile& f) { return f.writeString("a", "K", "9"); }, "; c\n[A]\nk=9\nother=2\n[B]\nk=3\n"},
         {"new key after the section's last key", "[A]\nk=1\n\n[B]\n",
          [](ProfileFile& f) { return f.writeString("A", "n", "2"); }, "[A]\nk=1\nn=2\n\n[B]\n"},
-        {"new section at the end", "[A]\nk=1",
-         [](ProfileFile& f) { return f.writeString("B", "x", "y"); }, "[A]\nk=1\n[B]\nx=y\n"},
+        {"new section at the end", "[A]\nk=1", [](ProfileFile& f) { return f.writeString("B", "x", "y"); },
+         "[A]\nk=1\n[B]\nx=y\n"},
         {"crlf kept", "[A]\r\nk=1\r\n", [](ProfileFile& f) { return f.writeString("A", "n", "2"); },
          "[A]\r\nk=1\r\nn=2\r\n"},
         {"line breaks in a value cannot forge keys", "[A]\n",
          [](ProfileFile& f) { return f.writeString("A", "k", "a\n[B]\r\nx=1"); }, "[A]\nk=a [B]  x=1\n"},
         {"several keys in one write", "[S]\nItem1=old\n",
-         [](ProfileFile& f) { return f.writeStrings("S", {{"Item1", "a"}, {"Item2", "b"}}); },
+         [](ProfileFile& f) {
+             return f.writeStrings("S", {{"Item1", "a"}, {"Item2", "b"}});
+         },
          "[S]\nItem1=a\nItem2=b\n"},
         {"section removed whole, every copy", "[A]\nk=1\n[B]\nx=1\n[a]\nk=2\n",
          [](ProfileFile& f) { return f.removeSection("A"); }, "[B]\nx=1\n"},
-        {"removing a missing section changes nothing", "[B]\nx=1",
-         [](ProfileFile& f) { return f.removeSection("A"); }, "[B]\nx=1"},
+        {"removing a missing section changes nothing", "[B]\nx=1", [](ProfileFile& f) { return f.removeSection("A"); },
+         "[B]\nx=1"},
         {"section replaced where it stands", "[m1]\nItemCount=1\nItem0=x\n[m2]\nItemCount=0\n",
-         [](ProfileFile& f) { return f.replaceSection("M1", {{"ItemCount", "2"}, {"Item0", "a"}, {"Item1", "b"}}); },
+         [](ProfileFile& f) {
+             return f.replaceSection("M1", {{"ItemCount", "2"}, {"Item0", "a"}, {"Item1", "b"}});
+         },
          "[m1]\nItemCount=2\nItem0=a\nItem1=b\n[m2]\nItemCount=0\n"},
         {"replaced section drops a later duplicate", "[m]\nItemCount=1\n[n]\nk=1\n[M]\nItemCount=5\n",
-         [](ProfileFile& f) { return f.replaceSection("m", {{"ItemCount", "0"}}); }, "[m]\nItemCount=0\n[n]\nk=1\n"},
+         [](ProfileFile& f) {
+             return f.replaceSection("m", {{"ItemCount", "0"}});
+         },
+         "[m]\nItemCount=0\n[n]\nk=1\n"},
         {"missing section replaced at the end", "[a]\n",
-         [](ProfileFile& f) { return f.replaceSection("b", {{"k", "v"}}); }, "[a]\n[b]\nk=v\n"},
+         [](ProfileFile& f) {
+             return f.replaceSection("b", {{"k", "v"}});
+         },
+         "[a]\n[b]\nk=v\n"},
         {"unclosed header and junk kept", "junk\x01\n[A\n[B]\nk=1\n",
          [](ProfileFile& f) { return f.writeString("B", "k", "2"); }, "junk\x01\n[A\n[B]\nk=2\n"},
     };
@@ -159,8 +175,7 @@ TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
         std::string after;
     };
     const Case cases[] = {
-        {"utf-16 with bom", utf16Bom, "\xE4\xB8\xAD\xE6\x96\x87",
-         utf16Bom + std::string("n\0=\0\x87\x65\n\0", 8)},
+        {"utf-16 with bom", utf16Bom, "\xE4\xB8\xAD\xE6\x96\x87", utf16Bom + std::string("n\0=\0\x87\x65\n\0", 8)},
         {"utf-16 without bom", utf16NoBom, "v", utf16NoBom + std::string("n\0=\0\x87\x65\n\0", 8)},
         {"utf-8 with bom", "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\n", "\xE4\xB8\xAD",
          "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\nn=\xE6\x96\x87\n"},

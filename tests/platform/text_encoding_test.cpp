@@ -8,7 +8,10 @@ namespace {
 TEST(TextEncoding, Utf16RoundTripKeepsCharactersOutsideTheBasicPlane) {
     const std::string text = "a\xE4\xB8\xAD\xF0\x9F\x98\x80z"; // a, U+4E2D, U+1F600, z
     const std::string utf16 = encodeText(text, TextEncoding::Utf16LeBom);
-    EXPECT_EQ(utf16, std::string("\xFF\xFE" "a\0\x2D\x4E\x3D\xD8\x00\xDE" "z\0", 12));
+    EXPECT_EQ(utf16, std::string("\xFF\xFE"
+                                 "a\0\x2D\x4E\x3D\xD8\x00\xDE"
+                                 "z\0",
+                                 12));
     const DecodedText back = decodeText(utf16);
     EXPECT_EQ(back.encoding, TextEncoding::Utf16LeBom);
     EXPECT_EQ(back.utf8, text);
