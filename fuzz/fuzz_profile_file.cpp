@@ -32,10 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return decoded.encoding == q417::TextEncoding::Utf8 || decoded.encoding == q417::TextEncoding::Utf8Bom ||
                q417::decodeText(q417::encodeText(name, q417::TextEncoding::Utf16LeBom)).utf8 == name;
     };
-    const bool nameable = section.find_first_of("]\r\n") == std::string_view::npos &&
-                          key.find_first_of("=\r\n") == std::string_view::npos &&
-                          (key.empty() || (key.front() != ';' && key.front() != '#' && key.front() != '[')) &&
-                          storable(section) && storable(key);
+    const std::size_t keyStart = key.find_first_not_of(" \t\v\f");
+    const std::string_view trimmedKey = keyStart == std::string_view::npos ? std::string_view{} : key.substr(keyStart);
+    const bool nameable =
+        section.find_first_of("]\r\n") == std::string_view::npos &&
+        key.find_first_of("=\r\n") == std::string_view::npos &&
+        (trimmedKey.empty() || (trimmedKey.front() != ';' && trimmedKey.front() != '#' && trimmedKey.front() != '[')) &&
+        storable(section) && storable(key);
     if (nameable && reread.value(section, key) != std::optional<std::string>("v1")) {
         std::abort();
     }
