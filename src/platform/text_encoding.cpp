@@ -105,19 +105,18 @@ std::string utf16LeToUtf8(std::string_view bytes) {
     return out;
 }
 
-// A BOM-less UTF-16LE file written by a Windows tool: its first characters are ASCII, so every
-// second byte is zero and the others are not.
+// A BOM-less UTF-16LE file written by a Windows tool: it starts with an ASCII character (a
+// bracket, a comment, a key) and most of its characters have a zero high byte.
 bool looksLikeUtf16LeWithoutBom(std::string_view bytes) {
-    if (bytes.size() < 4 || bytes.size() % 2 != 0) {
+    if (bytes.size() < 4 || bytes.size() % 2 != 0 || bytes[0] == 0 || bytes[1] != 0) {
         return false;
     }
-    const std::size_t probe = std::min<std::size_t>(bytes.size(), 64);
-    for (std::size_t i = 0; i + 1 < probe; i += 2) {
-        if (bytes[i] == 0 || bytes[i + 1] != 0) {
-            return false;
-        }
+    const std::size_t pairs = std::min<std::size_t>(bytes.size(), 256) / 2;
+    std::size_t zeroHighBytes = 0;
+    for (std::size_t k = 0; k < pairs; ++k) {
+        zeroHighBytes += bytes[2 * k + 1] == 0 ? 1 : 0;
     }
-    return true;
+    return zeroHighBytes * 4 >= pairs * 3;
 }
 
 } // namespace
