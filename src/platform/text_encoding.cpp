@@ -138,7 +138,8 @@ DecodedText decodeText(std::string_view bytes) {
 std::string encodeText(std::string_view utf8, TextEncoding encoding) {
     switch (encoding) {
     case TextEncoding::Utf8:
-        return std::string(utf8);
+        // Text full of NUL bytes could be taken for UTF-16 when read back; a BOM settles it.
+        return looksLikeUtf16LeWithoutBom(utf8) ? "\xEF\xBB\xBF" + std::string(utf8) : std::string(utf8);
     case TextEncoding::Utf8Bom:
         return "\xEF\xBB\xBF" + std::string(utf8);
     case TextEncoding::Utf16LeBom:
