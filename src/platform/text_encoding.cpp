@@ -114,7 +114,9 @@ bool looksLikeUtf16LeWithoutBom(std::string_view bytes) {
     const std::size_t pairs = std::min<std::size_t>(bytes.size(), 256) / 2;
     std::size_t zeroHighBytes = 0;
     for (std::size_t k = 0; k < pairs; ++k) {
-        zeroHighBytes += bytes[2 * k + 1] == 0 ? 1 : 0;
+        if (bytes[2 * k + 1] == 0) {
+            ++zeroHighBytes;
+        }
     }
     return zeroHighBytes * 4 >= pairs * 3;
 }
