@@ -28,10 +28,6 @@ char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
 
 std::string_view unquote(std::string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
@@ -61,6 +57,11 @@ std::string sectionLine(std::string_view section) {
 }
 
 } // namespace
+
+bool sameProfileName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
 
 ProfileDocument::Line ProfileDocument::classify(std::string raw) {
     Line line;
@@ -125,7 +126,7 @@ std::string ProfileDocument::text() const {
 std::size_t ProfileDocument::findSection(std::string_view section) const {
     const std::string_view wanted = trim(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == LineKind::Section && sameName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Section && sameProfileName(lines_[i].name, wanted)) {
             return i;
         }
     }
@@ -159,7 +160,7 @@ std::optional<std::string> ProfileDocument::value(std::string_view section, std:
     const std::string_view wanted = trim(key);
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind == LineKind::Key && sameName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Key && sameProfileName(lines_[i].name, wanted)) {
             return lines_[i].value;
         }
     }
@@ -210,7 +211,7 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     const std::string_view wanted = trim(key);
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind == LineKind::Key && sameName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Key && sameProfileName(lines_[i].name, wanted)) {
             lines_[i] = classify(keyLine(lines_[i].name, value));
             return;
         }
@@ -226,7 +227,7 @@ bool ProfileDocument::removeSection(std::string_view section) {
     bool removed = false;
     for (Line& line : lines_) {
         if (line.kind == LineKind::Section) {
-            inRemoved = sameName(line.name, wanted);
+            inRemoved = sameProfileName(line.name, wanted);
             removed = removed || inRemoved;
         }
         if (!inRemoved) {

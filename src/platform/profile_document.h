@@ -8,6 +8,9 @@
 
 namespace q417 {
 
+// Section and key names match without regard to ASCII letter case.
+bool sameProfileName(std::string_view a, std::string_view b);
+
 using ProfileEntries = std::vector<std::pair<std::string, std::string>>;
 
 // The text of an INI file as lines, with the lookup and edit rules the program relies on:
