@@ -1,0 +1,58 @@
+#include "device/sim_memory.h"
+
+#include <algorithm>
+
+namespace q417 {
+
+namespace {
+
+using KeyWord = std::array<std::uint8_t, 4>;
+
+struct SlotWord {
+    std::size_t slot;
+    KeyWord word;
+};
+
+// The factory buttons in matrix-slot order: left, right, middle, DPI shift, Win+D, DPI loop,
+// triple click, lighting on/off, forward, backward; slots 14 and 15 are the wheel.
+constexpr std::array<SlotWord, 12> kFactoryKeyWords{{
+    {0, {0x01, 0x00, 0xF0, 0x00}},
+    {1, {0x01, 0x00, 0xF1, 0x00}},
+    {2, {0x01, 0x00, 0xF2, 0x00}},
+    {3, {0x07, 0x00, 0x04, 0x01}},
+    {4, {0x00, 0x08, 0x07, 0x00}},
+    {5, {0x07, 0x00, 0x03, 0x00}},
+    {6, {0x0A, 0xF0, 0x22, 0x03}},
+    {7, {0x08, 0x00, 0x03, 0x00}},
+    {8, {0x01, 0x00, 0xF4, 0x00}},
+    {9, {0x01, 0x00, 0xF3, 0x00}},
+    {14, {0x01, 0x00, 0xF7, 0x00}},
+    {15, {0x01, 0x00, 0xF8, 0x00}},
+}};
+
+// Stage colours red, green, blue, yellow.
+constexpr std::array<std::uint8_t, 12> kFactoryColours{0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00,
+                                                       0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00};
+
+} // namespace
+
+SimulatedMouseMemory factoryMouseMemory() {
+    SimulatedMouseMemory m{};
+    m.sensorBlock = {0x00, 0x01, 0x0A, 0x00};
+    m.reportRate = 1;
+    m.effectBlock = {0x01, 0x06, 0x02};
+    m.ledParams = {{{0x01, 0x20, 0x10}, {0x02, 0x64, 0x0A}}};
+    // Block 0 is the firmware's own; these bytes stand for whatever it keeps there.
+    m.configBlocks[0] = {0x5A, 0x01, 0x00, 0x03, 0x10, 0x20, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00,
+                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA5};
+    std::copy(kFactoryColours.begin(), kFactoryColours.end(), m.configBlocks[1].begin());
+    m.dpiStages = {0x02, 0x04, 0x06, 0x08, 0x80, 0x80, 0x80, 0x80};
+    for (auto& matrix : m.keyMatrices) {
+        for (const SlotWord& sw : kFactoryKeyWords) {
+            std::copy(sw.word.begin(), sw.word.end(), matrix.begin() + static_cast<std::ptrdiff_t>(4 * sw.slot));
+        }
+    }
+    return m;
+}
+
+} // namespace q417

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "device/device_status_sink.h"
+
+#include <vector>
+
+namespace q417::test {
+
+// Keeps every device-status message.
+class RecordingStatus : public DeviceStatusSink {
+public:
+    struct Message {
+        int code;
+        int value;
+        bool operator==(const Message&) const = default;
+    };
+    void deviceStatus(int code, int value) override { messages.push_back({code, value}); }
+    std::vector<Message> messages;
+};
+
+} // namespace q417::test
