@@ -1,9 +1,8 @@
 #include "app/ctl.h"
 
-#include "config/config_file.h"
-#include "config/config_report.h"
-#include "platform/data_paths.h"
+#include "app/ctl_commands.h"
 
+#include <functional>
 #include <optional>
 
 namespace q417 {
@@ -15,37 +14,50 @@ constexpr const char* kHelp = R"(Usage: q417ctl [OPTIONS] COMMAND
 Headless companion of the gaming mouse configurator (USB 04d9:a09f).
 
 Commands:
+  detect           open the mouse and run the link handshake; print "ready" and the
+                   sensor kind, or "not ready"
+  apply            connect as on a device arrival (open, handshake, sensor block
+                   refresh), then write the whole configuration of config.bin to the
+                   mouse in its fixed order; config.bin is saved (flag 1) and the
+                   button labels of the current language in str.ini are written back.
+                   System pointer settings are not touched.
   show             print config.bin in readable form: every field by name, and each
-                   button's function and parameters in both key modes
+                   button's function, parameters and key word in both key modes
+  macros list      the macros of record.ini in file order with their slot numbers
+  macros compile   rebuild the macro slots of config.bin from record.ini, as saving
+                   a macro does, and write config.bin back with its flag unchanged
 
 Options:
-  --data-dir DIR   folder holding config.bin, record.ini and str.ini
-                   (default: the folder of the executable)
-  -h, --help       print this help and exit
+  --data-dir DIR     folder holding config.bin, record.ini and str.ini
+                     (default: the folder of the executable)
+  --simulate         use the built-in simulated mouse instead of a real one
+  --sim-state FILE   like --simulate, with the simulated mouse's memory loaded from
+                     this JSON file when it exists and written back at exit. Keys, all
+                     optional: "sensorBlock" [4 bytes], "reportRate" n,
+                     "effectBlock" [3], "ledParams" [[3],[3]], "configBlocks"
+                     [[24],[24]], "dpiStages" [8], "keyMatrices" [[64],[64],[64],[64]],
+                     "macroSlots" [12 arrays of 128]
+  --trace FILE       append one line per exchange with the mouse to FILE (- for
+                     standard output):
+                       SET b0 .. b7   feature report sent (frame before scrambling)
+                       GET b0 .. b7   feature report read (frame after unscrambling)
+                       OUT d0 .. d31  output report
+                       IN d0 .. d31   input report of the control collection
+                       SLEEP n        pacing pause of n milliseconds
+                       # text         comment
+  -h, --help         print this help and exit
+
+Only the simulated mouse is available in this build: commands that need the mouse
+ask for --simulate or --sim-state.
 
 Exit codes: 0 success; 1 mouse not found or not ready; 2 usage error;
-3 data-file error (config.bin missing, unreadable or not 1986 bytes).
+3 data-file error (config.bin missing, unreadable or not 1986 bytes, a file that
+cannot be written, a malformed simulator state file).
 )";
-
-// Messages the user must see go to stderr as one line each.
-class StderrMessages : public MessageSink {
-public:
-    explicit StderrMessages(std::ostream& err)
-        : err_(err) {}
-    void showMessage(const std::string& text, const std::string& caption) override {
-        std::string line = caption.empty() ? text : caption + ": " + text;
-        while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) {
-            line.pop_back();
-        }
-        err_ << "q417ctl: " << line << '\n';
-    }
-
-private:
-    std::ostream& err_;
-};
 
 struct Options {
     std::optional<std::filesystem::path> dataDir;
+    CtlMouseOptions mouse;
     std::vector<std::string> command;
 };
 
@@ -69,39 +81,65 @@ int usageError(std::ostream& err, const std::string& what) {
     return kExitUsage;
 }
 
-int commandShow(const DataPaths& paths, std::ostream& out, std::ostream& err) {
-    StderrMessages messages(err);
-    ConfigFile file(paths.configFile(), messages);
-    MouseConfig config{};
-    const Status status = file.loadConfig(config);
-    if (!status.ok()) {
-        if (status.kind != ErrorKind::NotFound) { // the missing file was reported already
-            err << "q417ctl: " << status.message << '\n';
+// The value of an option given as "--name VALUE" or "--name=VALUE".
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                                       bool& malformed) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
+            malformed = true;
+            return std::nullopt;
         }
-        return exitCodeFor(status.kind);
+        return args[++i];
     }
-    out << describeConfig(config, file.firstRunFlag());
-    return kExitOk;
+    if (arg.rfind(name + "=", 0) == 0 && arg.size() > name.size() + 1) {
+        return arg.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+using Command = Status (*)(CtlContext&);
+
+Command findCommand(const std::vector<std::string>& words) {
+    static const std::vector<std::pair<std::vector<std::string>, Command>> commands{
+        {{"detect"}, ctlDetect},
+        {{"apply"}, ctlApply},
+        {{"show"}, ctlShow},
+        {{"macros", "list"}, ctlMacrosList},
+        {{"macros", "compile"}, ctlMacrosCompile},
+    };
+    for (const auto& [name, command] : commands) {
+        if (name == words) {
+            return command;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
 
-int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Sleeper* sleeper) {
     Options options;
+    options.mouse.sleeper = sleeper;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        bool malformed = false;
         if (arg == "-h" || arg == "--help") {
             out << kHelp;
             return kExitOk;
         }
-        if (arg == "--data-dir") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                return usageError(err, "--data-dir needs a folder");
-            }
-            options.dataDir = args[++i];
-        } else if (arg.rfind("--data-dir=", 0) == 0) {
-            options.dataDir = arg.substr(11);
-        } else if (!arg.empty() && arg[0] == '-' && options.command.empty()) {
+        if (auto dir = optionValue(args, i, "--data-dir", malformed)) {
+            options.dataDir = *dir;
+        } else if (auto state = optionValue(args, i, "--sim-state", malformed)) {
+            options.mouse.simState = *state;
+            options.mouse.simulate = true;
+        } else if (auto trace = optionValue(args, i, "--trace", malformed)) {
+            options.mouse.trace = *trace;
+        } else if (malformed) {
+            return usageError(err, arg + " needs a value");
+        } else if (arg == "--simulate") {
+            options.mouse.simulate = true;
+        } else if (!arg.empty() && arg[0] == '-') {
             return usageError(err, "unknown option " + arg);
         } else {
             options.command.push_back(arg);
@@ -110,11 +148,16 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (options.command.empty()) {
         return usageError(err, "no command given");
     }
-    const DataPaths paths = DataPaths::resolve(options.dataDir);
-    if (options.command == std::vector<std::string>{"show"}) {
-        return commandShow(paths, out, err);
+    const Command command = findCommand(options.command);
+    if (command == nullptr) {
+        std::string words;
+        for (const std::string& w : options.command) {
+            words += (words.empty() ? "" : " ") + w;
+        }
+        return usageError(err, "unknown command '" + words + "'");
     }
-    return usageError(err, "unknown command '" + options.command[0] + "'");
+    CtlContext ctx{DataPaths::resolve(options.dataDir), options.mouse, out, err};
+    return exitCodeFor(command(ctx).kind);
 }
 
 } // namespace q417

@@ -14,8 +14,11 @@ enum CtlExit : int {
     kExitDataFile = 3,
 };
 
+class Sleeper;
+
 // Runs q417ctl with its arguments (without the program name); everything it prints goes to `out`
-// and `err`, so tests call it in-process.
-int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// and `err`, so tests call it in-process. The mouse's pacing pauses go to `sleeper`, or are
+// waited for real when it is null.
+int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Sleeper* sleeper = nullptr);
 
 } // namespace q417

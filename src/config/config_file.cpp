@@ -33,13 +33,13 @@ Status ConfigFile::loadConfig(MouseConfig& config) {
     return Status::success();
 }
 
-Status ConfigFile::saveConfig(const MouseConfig& config) {
+Status ConfigFile::saveWithFlag(const MouseConfig& config, std::uint8_t flag) {
     std::error_code ec;
     if (!std::filesystem::exists(path_, ec)) {
         messages_.showMessage(kTextConfigMissing, "");
         return Status::failure(ErrorKind::NotFound, std::string(kTextConfigMissing) + " (" + path_.string() + ")");
     }
-    Status status = replaceFileAtomically(path_, configFileBytes(config, 1));
+    Status status = replaceFileAtomically(path_, configFileBytes(config, flag));
     if (!status.ok()) {
         messages_.showMessage("Error Code is: " + std::to_string(status.systemError) + " \n", kCaptionSaveFailed);
     }

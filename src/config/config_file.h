@@ -29,7 +29,10 @@ public:
     // Writes flag 1 and the record. The file is never created: a missing one is reported. The
     // old file is replaced atomically, so a failed save leaves it whole; the failure is reported
     // with the system's error number.
-    Status saveConfig(const MouseConfig& config);
+    Status saveConfig(const MouseConfig& config) { return saveWithFlag(config, 1); }
+
+    // The same, with a flag of the caller's choosing (a rebuild of the macro slots keeps the flag).
+    Status saveWithFlag(const MouseConfig& config, std::uint8_t flag);
 
     // The flag read by the last load: 0 when nothing was loaded.
     [[nodiscard]] std::uint8_t firstRunFlag() const { return firstRunFlag_; }

@@ -1,5 +1,7 @@
 #include "config/config_report.h"
 
+#include "assign/key_word.h"
+
 #include <array>
 #include <sstream>
 #include <string_view>
@@ -60,6 +62,11 @@ std::string describeButton(const MouseConfig& c, std::size_t mode, std::size_t b
         break;
     default:
         break;
+    }
+    const KeyWord word = encodeKeyWord(c, mode, b);
+    os << ", word";
+    for (const std::uint8_t byte : word) {
+        os << ' ' << hex(byte).substr(2);
     }
     return os.str();
 }

@@ -30,8 +30,9 @@ TEST(Ctl, ShowPrintsEveryButtonOfBothModesAndTheFields) {
     const CtlRun r = ctl({"--data-dir", dir.path().string(), "show"});
     EXPECT_EQ(r.code, kExitOk) << r.err;
     EXPECT_NE(r.out.find("firstRunFlag: 0\n"), std::string::npos);
-    EXPECT_NE(r.out.find("mode A button 9: 12 (combo key) modifiers 0x08 key1 0x07 key2 0x00\n"), std::string::npos);
-    EXPECT_NE(r.out.find("mode B button 12: 15 (none)\n"), std::string::npos);
+    EXPECT_NE(r.out.find("mode A button 9: 12 (combo key) modifiers 0x08 key1 0x07 key2 0x00, word 00 08 07 00\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("mode B button 12: 15 (none), word 00 00 00 00\n"), std::string::npos);
     EXPECT_NE(r.out.find("reportRate: 1 (1000 Hz)\n"), std::string::npos);
     EXPECT_NE(r.out.find("dpi stage 4: level 10, on"), std::string::npos);
     EXPECT_TRUE(r.err.empty());
@@ -48,7 +49,7 @@ TEST(Ctl, ErrorsAreOneLineOnStderrWithTheirExitCode) {
     dir.write("short.bin", "x");
     const Case cases[] = {
         {{}, kExitUsage, "no command"},
-        {{"--data-dir"}, kExitUsage, "--data-dir needs a folder"},
+        {{"--data-dir"}, kExitUsage, "--data-dir needs a value"},
         {{"--bogus", "show"}, kExitUsage, "unknown option --bogus"},
         {{"frobnicate"}, kExitUsage, "unknown command"},
         {{"--data-dir", d, "show"}, kExitDataFile, "Config file is not exist."},

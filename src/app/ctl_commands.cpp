@@ -1,0 +1,154 @@
+#include "app/ctl_commands.h"
+
+#include "config/apply_sequence.h"
+#include "config/config_file.h"
+#include "config/config_report.h"
+#include "config/device_commands.h"
+#include "macro/macro_library.h"
+#include "ui/button_labels.h"
+
+namespace q417 {
+
+namespace {
+
+// Messages the user must see go to stderr as one line each.
+class StderrMessages : public MessageSink {
+public:
+    explicit StderrMessages(std::ostream& err)
+        : err_(err) {}
+    void showMessage(const std::string& text, const std::string& caption) override {
+        std::string line = caption.empty() ? text : caption + ": " + text;
+        while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) {
+            line.pop_back();
+        }
+        err_ << "q417ctl: " << line << '\n';
+        shown = true;
+    }
+    bool shown = false;
+
+private:
+    std::ostream& err_;
+};
+
+// config.bin as it is now: a missing or malformed file is a data-file error, never a zero record.
+struct LoadedConfig {
+    LoadedConfig(const DataPaths& paths, std::ostream& err)
+        : messages(err)
+        , file(paths.configFile(), messages) {}
+    StderrMessages messages;
+    ConfigFile file;
+    MouseConfig config{};
+};
+
+Status report(CtlContext& ctx, const StderrMessages& messages, Status status) {
+    if (!status.ok() && !messages.shown) {
+        ctx.err << "q417ctl: " << status.message << '\n';
+    }
+    return status;
+}
+
+Status connect(CtlContext& ctx, std::unique_ptr<CtlMouse>& mouse) {
+    Status opened = CtlMouse::open(ctx.mouse, ctx.out, mouse);
+    if (!opened.ok()) {
+        ctx.err << "q417ctl: " << opened.message << '\n';
+        return opened;
+    }
+    mouse->transport().handshake();
+    if (!mouse->transport().deviceReady()) {
+        ctx.err << "q417ctl: the mouse is not ready: it did not answer the link handshake\n";
+        return Status::failure(ErrorKind::Device, "the mouse is not ready");
+    }
+    return Status::success();
+}
+
+} // namespace
+
+Status ctlDetect(CtlContext& ctx) {
+    std::unique_ptr<CtlMouse> mouse;
+    Status status = connect(ctx, mouse);
+    if (status.kind == ErrorKind::Device && mouse) {
+        ctx.out << "not ready\n";
+        return status;
+    }
+    if (!status.ok()) {
+        return status;
+    }
+    DeviceCommands(mouse->transport(), mouse->image()).readSensorBlock();
+    ctx.out << "ready, sensor kind " << unsigned{mouse->image().sensorKind} << '\n';
+    return mouse->saveState();
+}
+
+Status ctlApply(CtlContext& ctx) {
+    LoadedConfig loaded(ctx.paths, ctx.err);
+    Status status = loaded.file.loadConfig(loaded.config);
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    std::unique_ptr<CtlMouse> mouse;
+    status = connect(ctx, mouse);
+    if (!status.ok()) {
+        return status;
+    }
+    DeviceCommands(mouse->transport(), mouse->image()).refreshSensorBlock();
+
+    ProfileFile uiSettings(ctx.paths.uiSettings());
+    const Language language = readLanguage(uiSettings);
+    const KeyLabels labels = readButtonLabels(uiSettings, language);
+    Status labelsSaved;
+    status = applyConfig(loaded.config, mouse->image(), mouse->transport(), loaded.file,
+                         [&] { labelsSaved = writeButtonLabels(uiSettings, language, labels); });
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    if (!labelsSaved.ok()) {
+        return report(ctx, loaded.messages, labelsSaved);
+    }
+    status = mouse->saveState();
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    ctx.out << "applied to the mouse (sensor kind " << unsigned{mouse->image().sensorKind} << "); saved "
+            << ctx.paths.configFile().string() << '\n';
+    return Status::success();
+}
+
+Status ctlShow(CtlContext& ctx) {
+    LoadedConfig loaded(ctx.paths, ctx.err);
+    const Status status = loaded.file.loadConfig(loaded.config);
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    ctx.out << describeConfig(loaded.config, loaded.file.firstRunFlag());
+    return status;
+}
+
+Status ctlMacrosList(CtlContext& ctx) {
+    const MacroLibrary library(ctx.paths.macroLibrary());
+    const std::vector<std::string> names = library.listMacroNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i < kMacroSlotCount) {
+            ctx.out << "slot " << i + 1 << ": " << names[i] << '\n';
+        } else {
+            ctx.out << "no slot: " << names[i] << '\n';
+        }
+    }
+    return Status::success();
+}
+
+Status ctlMacrosCompile(CtlContext& ctx) {
+    LoadedConfig loaded(ctx.paths, ctx.err);
+    Status status = loaded.file.loadConfig(loaded.config);
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    const MacroLibrary library(ctx.paths.macroLibrary());
+    library.compileMacroSlots(loaded.config);
+    status = loaded.file.saveWithFlag(loaded.config, loaded.file.firstRunFlag());
+    if (!status.ok()) {
+        return report(ctx, loaded.messages, status);
+    }
+    ctx.out << "macro slots rebuilt from " << library.path().string() << '\n';
+    return status;
+}
+
+} // namespace q417

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "config/config_file.h"
+#include "config/device_image.h"
+#include "config/mouse_config.h"
+
+#include <functional>
+
+namespace q417 {
+
+class Transport;
+
+// Writes every mouse-side setting of `config` in the mouse's fixed order: report rate; the
+// lighting and configuration blocks read back, changed and written; DPI stages; the twelve macro
+// slots, written and read back; the four key matrices. Then saves config.bin and calls
+// `saveLabels` for the button captions. Nothing stops it early: a mouse that vanishes half-way
+// makes the remaining commands fail quietly, and the files are saved all the same. The caller
+// checks that the mouse is ready. Returns the outcome of the config.bin save.
+Status applyConfig(const MouseConfig& config, DeviceImage& image, Transport& transport, ConfigFile& configFile,
+                   const std::function<void()>& saveLabels);
+
+} // namespace q417

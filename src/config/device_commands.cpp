@@ -1,0 +1,167 @@
+#include "config/device_commands.h"
+
+#include "device/transport.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace q417 {
+
+namespace {
+
+enum Command : std::uint8_t {
+    kSetReportRate = 0x01,
+    kWriteSensorBlock = 0x03,
+    kWriteLedParams = 0x07,
+    kWriteEffect = 0x0D,
+    kWriteConfigBlock = 0x10,
+    kWriteDpiStages = 0x11,
+    kWriteKeyMatrix = 0x12,
+    kWriteMacroSlot = 0x13,
+    kReadSensorBlock = 0x83,
+    kReadLedParams = 0x87,
+    kReadEffect = 0x8D,
+    kReadConfigBlock = 0x90,
+    kReadMacroSlot = 0x93,
+};
+
+constexpr std::uint8_t kSensorOption2Bit = 0x40;
+constexpr std::size_t kLongestAnswer = 256; // a one-byte length in whole 32-byte chunks
+
+Frame frameOf(std::uint8_t code) {
+    Frame f{};
+    f[0] = code;
+    return f;
+}
+
+} // namespace
+
+void DeviceCommands::readSensorBlock() {
+    Frame f = frameOf(kReadSensorBlock);
+    transport_.sendCommand(f);
+    std::copy_n(f.begin() + 1, 4, image_.sensorBlock.begin());
+    image_.sensorKind = image_.sensorBlock[0];
+}
+
+void DeviceCommands::refreshSensorBlock() {
+    readSensorBlock();
+    image_.sensorBlock[3] |= kSensorOption2Bit;
+    Frame w = frameOf(kWriteSensorBlock);
+    std::copy(image_.sensorBlock.begin(), image_.sensorBlock.end(), w.begin() + 1);
+    transport_.sendCommand(w);
+}
+
+void DeviceCommands::setReportRate(std::uint8_t reportRate) {
+    Frame f = frameOf(kSetReportRate);
+    f[1] = reportRate;
+    transport_.sendCommand(f);
+}
+
+void DeviceCommands::readEffect() {
+    Frame f = frameOf(kReadEffect);
+    transport_.sendCommand(f);
+    std::copy_n(f.begin() + 1, 3, image_.effectBlock.begin());
+}
+
+void DeviceCommands::writeEffect() {
+    Frame f = frameOf(kWriteEffect);
+    std::copy(image_.effectBlock.begin(), image_.effectBlock.end(), f.begin() + 1);
+    transport_.sendCommand(f);
+}
+
+void DeviceCommands::readLedParams() {
+    // One frame serves both requests: the second carries what the first answer left in it.
+    Frame f{};
+    for (std::uint8_t index = 0; index < 2; ++index) {
+        f[0] = kReadLedParams;
+        f[1] = index;
+        transport_.sendCommand(f);
+        if (f[1] < image_.ledParams.size()) {
+            std::copy_n(f.begin() + 2, 3, image_.ledParams[f[1]].begin());
+        }
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::writeLedParams() {
+    for (std::uint8_t index = 0; index < 2; ++index) {
+        Frame f = frameOf(kWriteLedParams);
+        f[1] = index;
+        std::copy(image_.ledParams[index].begin(), image_.ledParams[index].end(), f.begin() + 2);
+        transport_.sendCommand(f);
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::readConfigBlocks() {
+    for (std::uint8_t block = 0; block < 2; ++block) {
+        Frame f = frameOf(kReadConfigBlock);
+        f[1] = block;
+        std::array<std::uint8_t, kLongestAnswer> answer{};
+        transport_.transferLong(f, answer);
+        if (f[1] < image_.configBlocks.size()) {
+            const std::size_t length = std::min<std::size_t>(f[2], kConfigBlockSize);
+            std::copy_n(answer.begin(), length, image_.configBlocks[f[1]].begin());
+        }
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::writeConfigBlocks() {
+    for (std::uint8_t block = 0; block < 2; ++block) {
+        Frame f = frameOf(kWriteConfigBlock);
+        f[1] = block;
+        f[2] = kConfigBlockSize;
+        std::array<std::uint8_t, 32> chunk{};
+        std::copy(image_.configBlocks[block].begin(), image_.configBlocks[block].end(), chunk.begin());
+        transport_.transferLong(f, chunk);
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::writeDpiStages() {
+    Frame f = frameOf(kWriteDpiStages);
+    f[1] = image_.dpiStageCount;
+    f[2] = static_cast<std::uint8_t>(image_.dpiStages.size());
+    std::array<std::uint8_t, 32> chunk{};
+    std::copy(image_.dpiStages.begin(), image_.dpiStages.end(), chunk.begin());
+    transport_.transferLong(f, chunk);
+}
+
+void DeviceCommands::writeKeyMatrices() {
+    for (std::uint8_t matrix = 1; matrix <= kKeyMatrixCount; ++matrix) {
+        Frame f = frameOf(kWriteKeyMatrix);
+        f[1] = matrix;
+        f[2] = static_cast<std::uint8_t>(sizeof(KeyMatrix));
+        transport_.transferLong(f, image_.keyMatrices[matrix - 1]);
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::writeMacros() {
+    for (std::uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
+        Frame f = frameOf(kWriteMacroSlot);
+        f[1] = slot;
+        f[2] = static_cast<std::uint8_t>(sizeof(MacroSlot));
+        std::array<std::uint8_t, sizeof(MacroSlot)> bytes{};
+        std::memcpy(bytes.data(), &image_.macroBuffer[slot - 1], bytes.size());
+        transport_.transferLong(f, bytes);
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+void DeviceCommands::readBackMacros() {
+    for (std::uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
+        Frame f = frameOf(kReadMacroSlot);
+        f[1] = slot;
+        std::array<std::uint8_t, kLongestAnswer> answer{};
+        transport_.transferLong(f, answer);
+        if (f[1] >= 1 && f[1] <= kMacroSlotCount) {
+            const std::size_t length = std::min<std::size_t>(f[2], sizeof(MacroSlot));
+            std::memcpy(&image_.macroBuffer[f[1] - 1u], answer.data(), length);
+        }
+        transport_.pause(kRepeatPauseMs);
+    }
+}
+
+} // namespace q417
