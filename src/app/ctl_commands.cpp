@@ -53,6 +53,7 @@ Status connect(CtlContext& ctx, std::unique_ptr<CtlMouse>& mouse) {
         ctx.err << "q417ctl: " << opened.message << '\n';
         return opened;
     }
+    mouse->transport().comment("handshake");
     mouse->transport().handshake();
     if (!mouse->transport().deviceReady()) {
         ctx.err << "q417ctl: the mouse is not ready: it did not answer the link handshake\n";
@@ -89,12 +90,14 @@ Status ctlApply(CtlContext& ctx) {
     if (!status.ok()) {
         return status;
     }
+    mouse->transport().comment("sensor block refresh");
     DeviceCommands(mouse->transport(), mouse->image()).refreshSensorBlock();
 
     ProfileFile uiSettings(ctx.paths.uiSettings());
     const Language language = readLanguage(uiSettings);
     const KeyLabels labels = readButtonLabels(uiSettings, language);
     Status labelsSaved;
+    mouse->transport().comment("apply");
     status = applyConfig(loaded.config, mouse->image(), mouse->transport(), loaded.file,
                          [&] { labelsSaved = writeButtonLabels(uiSettings, language, labels); });
     if (!status.ok()) {

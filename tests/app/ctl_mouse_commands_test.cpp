@@ -6,6 +6,8 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -93,6 +95,15 @@ TEST_F(CtlMouseCommands, ApplyWritesTheRecordToTheMouseAndSavesTheFiles) {
     EXPECT_EQ(lines("str.ini", "Item").size(), 24U) << "the labels of the language's section are written back";
 }
 
+// The whole exchange of an apply of the factory settings to a factory-fresh mouse, byte for byte.
+TEST_F(CtlMouseCommands, ApplyTraceMatchesTheGoldenFile) {
+    ASSERT_EQ(ctl({"--simulate", "--trace", (dir / "t.txt").string(), "apply"}).code, kExitOk);
+    std::ifstream golden(std::string(Q417_TEST_DATA_DIR) + "/apply_factory.trace", std::ios::binary);
+    const std::string expected{std::istreambuf_iterator<char>(golden), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(dir.read("t.txt"), expected);
+}
+
 TEST_F(CtlMouseCommands, ApplyKeepsTheSimulatedMouseBetweenRuns) {
     const std::string state = (dir / "s.json").string();
     ASSERT_EQ(ctl({"--sim-state", state, "apply"}).code, kExitOk);
@@ -130,7 +141,7 @@ TEST_F(CtlMouseCommands, MalformedSimulatorStateIsADataFileError) {
 TEST_F(CtlMouseCommands, TraceToStandardOutput) {
     const CtlResult r = ctl({"--simulate", "--trace", "-", "detect"});
     ASSERT_EQ(r.code, kExitOk);
-    EXPECT_EQ(r.out.rfind("SET 00 aa dd 3b 62 00 00 db\n", 0), 0U) << r.out;
+    EXPECT_EQ(r.out.rfind("# handshake\nSET 00 aa dd 3b 62 00 00 db\n", 0), 0U) << r.out;
     EXPECT_NE(r.out.find("SLEEP 5\n"), std::string::npos);
 }
 
