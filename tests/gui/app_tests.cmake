@@ -1,0 +1,1 @@
+# Widget tests of the main window, tray and start-up.

@@ -1,0 +1,1 @@
+# Widget tests of skins, drawing and the skinned dialogs.
