@@ -1,1 +1,7 @@
 # Widget tests of the main window, tray and start-up.
+target_sources(q417_gui_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
+)
+target_compile_definitions(q417_gui_tests PRIVATE Q417_TRAY_PROGRAM="$<TARGET_FILE:Tarvell-Q417>")
+add_dependencies(q417_gui_tests Tarvell-Q417)

@@ -1,0 +1,88 @@
+#include "app/application.h"
+
+#include "app/app_icon.h"
+#include "ui/main_window_texts.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <iostream>
+
+namespace q417 {
+
+Application::Application(const GuiOptions& options, Seams seams)
+    : options_(options)
+    , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
+    , pointer_(seams.pointer != nullptr ? *seams.pointer : noPointer_)
+    , device_(relay_, seams.sleeper)
+    , balloons_(seams.balloons)
+    , trayAvailable_(seams.trayAvailable.value_or(QtTray::available())) {
+    model_ = std::make_unique<Configurator>(DataPaths::resolve(options.dataDir), messages_, pointer_, device_);
+}
+
+Application::~Application() {
+    shutDown();
+}
+
+bool Application::start() {
+    // The settings come first, so that the link's first balloon already speaks the user's language.
+    model_->load();
+    const std::string_view exitText = text(model_->ui().language, TextId::textExit);
+    tray_ = std::make_unique<QtTray>(
+        appIcon(), QString::fromUtf8(exitText.data(), static_cast<qsizetype>(exitText.size())), trayAvailable_);
+    if (balloons_ == nullptr) {
+        balloons_ = tray_.get();
+    }
+    window_ = std::make_unique<MainWindow>(*model_, *balloons_, messages_);
+    window_->setWindowIcon(appIcon());
+    window_->setWindowTitle("Gaming Mouse Setting");
+    window_->setHideMinimises(!trayAvailable_);
+    window_->setUrlOpener([](const QString& url) {
+        if (!url.isEmpty()) {
+            QDesktopServices::openUrl(QUrl::fromUserInput(url));
+        }
+    });
+    relay_.target = window_.get();
+
+    connect(tray_.get(), &QtTray::leftClicked, window_.get(), &MainWindow::showFromTray);
+    connect(tray_.get(), &QtTray::exitChosen, this, [this] {
+        shutDown();
+        emit finished(0);
+    });
+    connect(window_.get(), &MainWindow::exitRequested, this, [this] {
+        shutDown();
+        emit finished(0);
+    });
+
+    const Status opened = device_.open(options_.device, std::cout);
+    if (opened.kind == ErrorKind::DataFile) {
+        messages_.showMessage(opened.message, "error");
+        return false;
+    }
+    if (device_.isOpen()) {
+        device_.transport()->handshake();
+    } else {
+        relay_.deviceStatus(kStatusMouseNotDetected, 0);
+    }
+    window_->initialise();
+    // With no tray to come back from, the window shows at once and hiding minimises it.
+    if (!trayAvailable_) {
+        window_->show();
+    }
+    return true;
+}
+
+void Application::shutDown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    if (window_) {
+        window_->hide();
+    }
+    if (tray_) {
+        tray_->remove();
+    }
+    device_.saveState();
+}
+
+} // namespace q417

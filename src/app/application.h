@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/configurator.h"
+#include "app/device_session.h"
+#include "app/gui_options.h"
+#include "app/main_window.h"
+#include "app/qt_message_sink.h"
+#include "app/qt_tray.h"
+#include "platform/pointer_settings.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace q417 {
+
+// Hands device status to whoever is set, so the link can be opened before the window exists.
+class DeviceStatusRelay final : public DeviceStatusSink {
+public:
+    void deviceStatus(int code, int value) override {
+        if (target) {
+            target->deviceStatus(code, value);
+        }
+    }
+    DeviceStatusSink* target = nullptr;
+};
+
+// The tray program for one run: it owns the model, the mouse link, the tray and the window, and
+// starts them in order. Seams (messages, tray, pointer settings, pauses) can be replaced by tests.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    struct Seams {
+        MessageSink* messages = nullptr;    // null: message boxes
+        TrayNotifier* balloons = nullptr;   // null: the tray icon
+        PointerSettings* pointer = nullptr; // null: not reachable, nothing changes
+        Sleeper* sleeper = nullptr;         // null: real pauses
+        std::optional<bool> trayAvailable;  // unset: ask the desktop
+    };
+
+    Application(const GuiOptions& options, Seams seams);
+    ~Application() override;
+
+    // Start-up: the settings files, the mouse link and its handshake, the window. Returns false
+    // when a data file given on the command line is unusable (the reason was shown).
+    bool start();
+
+    MainWindow& window() { return *window_; }
+    Configurator& model() { return *model_; }
+    DeviceSession& device() { return device_; }
+    QtTray& tray() { return *tray_; }
+
+signals:
+    // Exit or the window's close button, after cleaning up.
+    void finished(int exitCode);
+
+private:
+    void shutDown();
+
+    GuiOptions options_;
+    QtMessageSink boxMessages_;
+    NoPointerSettings noPointer_;
+    MessageSink& messages_;
+    PointerSettings& pointer_;
+    DeviceStatusRelay relay_;
+    DeviceSession device_;
+    std::unique_ptr<Configurator> model_;
+    std::unique_ptr<QtTray> tray_;
+    TrayNotifier* balloons_;
+    std::unique_ptr<MainWindow> window_;
+    bool trayAvailable_;
+    bool shutDown_ = false;
+};
+
+} // namespace q417

@@ -1,0 +1,49 @@
+#include "app/configurator.h"
+
+#include "config/apply_sequence.h"
+#include "ui/button_labels.h"
+
+namespace q417 {
+
+Configurator::Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer,
+                           DeviceSession& device)
+    : paths_(paths)
+    , pointer_(pointer)
+    , device_(device)
+    , configFile_(paths.configFile(), messages)
+    , uiSettingsFile_(paths.uiSettings()) {}
+
+void Configurator::load() {
+    configFile_.loadConfig(config_);
+    savedConfig_ = config_;
+    rereadUiSettings();
+}
+
+void Configurator::rereadUiSettings() {
+    ui_ = readUiSettings(uiSettingsFile_);
+}
+
+bool Configurator::apply() {
+    if (!device_.deviceReady()) {
+        return false;
+    }
+    // Failures to save are shown to the user by the config file itself; the mouse has its settings.
+    applyConfig(config_, device_.image(), *device_.transport(), configFile_,
+                [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
+    savedConfig_ = config_;
+    pointer_.applySystemMouseSettings(config_);
+    return true;
+}
+
+void Configurator::cancel() {
+    config_ = savedConfig_;
+    cancelPending_ = true;
+}
+
+void Configurator::setSkin(std::string skinName, std::array<std::uint8_t, 3> textColour) {
+    ui_.skinName = std::move(skinName);
+    ui_.textColour = textColour;
+    writeSkinSettings(uiSettingsFile_, ui_.textColour, ui_.skinName);
+}
+
+} // namespace q417

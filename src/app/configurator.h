@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/device_session.h"
+#include "assign/key_labels.h"
+#include "config/config_file.h"
+#include "config/mouse_config.h"
+#include "platform/data_paths.h"
+#include "platform/pointer_settings.h"
+#include "platform/profile_file.h"
+#include "ui/ui_settings.h"
+
+namespace q417 {
+
+// What the main window edits and how OK, Apply and Cancel treat it, without any widget: the
+// record and the snapshot Cancel returns to, the button labels, the str.ini settings, and the
+// mouse session the record is applied through.
+class Configurator {
+public:
+    Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer, DeviceSession& device);
+
+    // Start-up: config.bin into the record and the snapshot, then str.ini.
+    void load();
+    // str.ini again: the labels (and the rest) as the file holds them now.
+    void rereadUiSettings();
+
+    // OK and Apply: with the mouse ready, the record goes to the mouse and is saved with the
+    // labels, becomes the snapshot, and the system pointer settings are applied. Returns false,
+    // having done nothing at all, while the mouse is not ready.
+    bool apply();
+    // Cancel: the snapshot back into the record; the page is rebuilt when the window shows again.
+    void cancel();
+
+    MouseConfig& config() { return config_; }
+    [[nodiscard]] const MouseConfig& savedConfig() const { return savedConfig_; }
+    KeyLabels& labels() { return ui_.labels; }
+    [[nodiscard]] const UiSettings& ui() const { return ui_; }
+    [[nodiscard]] std::uint8_t firstRunFlag() const { return configFile_.firstRunFlag(); }
+    [[nodiscard]] const DataPaths& paths() const { return paths_; }
+    DeviceSession& device() { return device_; }
+
+    // Set by Cancel, consumed by the next show from the tray.
+    bool takeCancelPending() { return std::exchange(cancelPending_, false); }
+    [[nodiscard]] bool cancelPending() const { return cancelPending_; }
+
+    // The skins dialog confirmed: the new skin and colour become current and go to str.ini.
+    void setSkin(std::string skinName, std::array<std::uint8_t, 3> textColour);
+
+private:
+    DataPaths paths_;
+    PointerSettings& pointer_;
+    DeviceSession& device_;
+    ConfigFile configFile_;
+    ProfileFile uiSettingsFile_;
+    MouseConfig config_{};
+    MouseConfig savedConfig_{};
+    UiSettings ui_;
+    bool cancelPending_ = false;
+};
+
+} // namespace q417

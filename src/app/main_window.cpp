@@ -1,0 +1,304 @@
+#include "app/main_window.h"
+
+#include "app/qt_font.h"
+#include "ui/device_balloons.h"
+#include "ui/main_window_texts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace q417 {
+
+namespace {
+
+constexpr Rect kTitleRect{105, 51, 320, 99};
+constexpr Rect kWebLinkRect{306, 596, 498, 616};
+constexpr int kHoverDelayMs = 10;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A skin image: the skin's folder under Skins/, then the image name, which begins with "/".
+QString skinImagePath(const DataPaths& paths, const std::string& skin, std::string_view name) {
+    return qs((paths.skinsRoot() / skin).string()) + qs(name);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& messages)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool)
+    , model_(model)
+    , tray_(tray)
+    , messages_(messages) {
+    setObjectName("VeskR22_KX417Class");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    hoverTimer_.setSingleShot(true);
+    hoverTimer_.setInterval(kHoverDelayMs);
+    connect(&hoverTimer_, &QTimer::timeout, this, &MainWindow::onHoverTimeout);
+    openUrl_ = [](const QString&) {
+    };
+}
+
+void MainWindow::initialise() {
+    const Language language = model_.ui().language;
+    textFont_ = toQFont(textFont(language));
+    titleFont_ = toQFont(titleFont(language));
+    const QString background = skinImagePath(model_.paths(), model_.ui().skinName, "/main.png");
+    const QImage main(background);
+    // Without its background the window still needs a size that holds every frame button.
+    resize(main.isNull() ? QSize(880, 660) : main.size());
+    canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    canvas_.fill(Qt::black);
+    if (!main.isNull()) {
+        QPainter(&canvas_).drawImage(0, 0, main);
+    }
+    if (model_.device().deviceReady()) {
+        showBasicPage();
+    }
+}
+
+void MainWindow::deviceStatus(int code, int value) {
+    const std::optional<Balloon> balloon =
+        balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
+    if (balloon) {
+        tray_.showBalloon(balloon->text, balloon->title, code == kStatusMouseNotDetected, balloon->timeoutMs);
+    }
+    if (code == kStatusMouseNotDetected) {
+        hideToTray();
+    }
+}
+
+void MainWindow::showFromTray() {
+    if (!model_.device().deviceReady()) {
+        deviceStatus(kStatusMouseNotDetected, 0);
+        return;
+    }
+    if (model_.takeCancelPending()) {
+        if (page_ == Page::Basic) {
+            model_.rereadUiSettings();
+        }
+        rebuildCurrentPage();
+    } else if (!basicPageInitialised_) {
+        showBasicPage();
+    }
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::rebuildCurrentPage() {
+    const Page shown = page_;
+    page_ = Page::Rebuilding;
+    lit_.clear();
+    if (shown == Page::Advanced) {
+        showAdvancedPage();
+    } else {
+        showBasicPage();
+    }
+}
+
+void MainWindow::showBasicPage() {
+    lit_.clear(); // a page switch starts with every button in its normal look
+    page_ = Page::Basic;
+    basicPageInitialised_ = true;
+    drawFrame("/BasicSet2.png", text(model_.ui().language, TextId::textBasicSettings));
+    update();
+}
+
+void MainWindow::showAdvancedPage() {
+    lit_.clear();
+    page_ = Page::Advanced;
+    drawFrame("/AdvancedSet2.png", text(model_.ui().language, TextId::textAdvancedSettings));
+    update();
+}
+
+void MainWindow::drawFrame(const char* background, std::string_view title) {
+    drawImage(background, 0, 0);
+    drawText(kTitleRect, qs(title), titleFont_, Qt::AlignLeft | Qt::AlignVCenter);
+    for (const FrameLook& look : kFrameHoverOrder) {
+        drawFrameLook(look.button, false);
+    }
+    drawText(kWebLinkRect, qs(text(model_.ui().language, TextId::textWebAddress)), textFont_, Qt::AlignCenter);
+}
+
+void MainWindow::drawFrameLook(FrameButton button, bool hover) {
+    for (const FrameLook& look : kFrameHoverOrder) {
+        if (look.button != button) {
+            continue;
+        }
+        const Rect r = frameRect(button);
+        drawImage(hover ? look.hoverImage : look.normalImage, r.left, r.top);
+        if (look.hasCaption) {
+            drawText(r, frameCaption(button), textFont_, Qt::AlignCenter);
+        }
+    }
+}
+
+QString MainWindow::frameCaption(FrameButton button) const {
+    const Language language = model_.ui().language;
+    switch (button) {
+    case FrameButton::Ok:
+        return qs(text(language, TextId::textOk));
+    case FrameButton::Apply:
+        return qs(text(language, TextId::textApply));
+    case FrameButton::Cancel:
+        return qs(text(language, TextId::textCancel));
+    default:
+        return {};
+    }
+}
+
+void MainWindow::drawImage(std::string_view name, int x, int y) {
+    // Page images fail silently: a missing one simply leaves the canvas as it was.
+    const QImage image(skinImagePath(model_.paths(), model_.ui().skinName, name));
+    if (!image.isNull()) {
+        QPainter(&canvas_).drawImage(x, y, image);
+    }
+}
+
+void MainWindow::drawText(const Rect& rect, const QString& str, const QFont& font, Qt::Alignment align) {
+    QPainter painter(&canvas_);
+    const auto& c = model_.ui().textColour;
+    painter.setPen(QColor(c[0], c[1], c[2]));
+    painter.setFont(font);
+    painter.drawText(QRect(rect.left, rect.top, rect.width(), rect.height()),
+                     static_cast<int>(align) | Qt::TextSingleLine, str);
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, canvas_);
+}
+
+void MainWindow::dispatchClick(QPoint point) {
+    const int x = point.x();
+    const int y = point.y();
+    for (const FrameRegion& region : kFrameClickOrder) {
+        if (!region.rect.contains(x, y)) {
+            continue;
+        }
+        switch (region.button) {
+        case FrameButton::Ok:
+            if (model_.apply()) {
+                hideToTray();
+            }
+            break; // OK, Apply, skins and Cancel let the testing go on
+        case FrameButton::Apply:
+            model_.apply();
+            break;
+        case FrameButton::Skins:
+            if (runSkinsDialog_ && runSkinsDialog_()) {
+                rebuildCurrentPage();
+                showNormal();
+                raise();
+            }
+            break;
+        case FrameButton::Minimise:
+            hideToTray();
+            return;
+        case FrameButton::Close:
+            emit exitRequested();
+            return;
+        case FrameButton::PreviousPage:
+            showBasicPage();
+            return;
+        case FrameButton::NextPage:
+            showAdvancedPage();
+            return;
+        case FrameButton::Cancel:
+            model_.cancel();
+            hideToTray();
+            break;
+        case FrameButton::WebLink:
+            openUrl_(qs(text(model_.ui().language, TextId::textWebAddress)));
+            return;
+        }
+    }
+    // The pages' own regions come with the pages; a click that hits nothing moves the window.
+    if (windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dispatchClick(event->position().toPoint());
+    }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (frameHoverAt(p.x(), p.y())) {
+        hoverPoint_ = p;
+        hoverTimer_.start();
+        return;
+    }
+    hoverTimer_.stop();
+    restoreNormalLooks();
+}
+
+void MainWindow::onHoverTimeout() {
+    const std::optional<FrameButton> button = frameHoverAt(hoverPoint_.x(), hoverPoint_.y());
+    if (!button) {
+        return;
+    }
+    drawFrameLook(*button, true);
+    for (const FrameLook& look : kFrameHoverOrder) {
+        if (look.button != *button) {
+            continue;
+        }
+        for (const std::optional<FrameButton>& partner : look.partners) {
+            if (partner && lit_.erase(*partner) != 0) {
+                drawFrameLook(*partner, false);
+            }
+        }
+    }
+    lit_.insert(*button);
+    update();
+}
+
+void MainWindow::restoreNormalLooks() {
+    if (lit_.empty()) {
+        return;
+    }
+    for (const FrameButton button : lit_) {
+        drawFrameLook(button, false);
+    }
+    lit_.clear();
+    update();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
+        hideToTray();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hideToTray();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Minimising from the desktop hides to the tray as the window's own minimise button does.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !hideMinimises_) {
+        QTimer::singleShot(0, this, &MainWindow::hide);
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::hideToTray() {
+    if (hideMinimises_) {
+        showMinimized();
+    } else {
+        hide();
+    }
+}
+
+} // namespace q417

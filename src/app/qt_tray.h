@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/tray_notifier.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <memory>
+
+namespace q417 {
+
+// The tray icon with its tip and its one-item menu, and its balloons. Where the desktop has no
+// tray, balloons go to desktop notifications when the desktop offers them.
+class QtTray : public QObject, public TrayNotifier {
+    Q_OBJECT
+public:
+    // The icon shows only where the desktop has a tray (`shown`).
+    QtTray(const QIcon& icon, const QString& exitText, bool shown, QObject* parent = nullptr);
+    ~QtTray() override;
+
+    [[nodiscard]] static bool available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) override;
+    void remove();
+
+signals:
+    void leftClicked();
+    void exitChosen();
+
+private:
+    QSystemTrayIcon icon_;
+    QMenu menu_;
+};
+
+} // namespace q417

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace q417 {
+
+// Where balloons go: the tray icon's balloon, a desktop notification, or a recording in tests.
+class TrayNotifier {
+public:
+    virtual ~TrayNotifier() = default;
+    virtual void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) = 0;
+};
+
+} // namespace q417

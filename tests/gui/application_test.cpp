@@ -1,0 +1,222 @@
+#include "app/application.h"
+#include "config/factory_defaults.h"
+#include "support/recording_messages.h"
+#include "support/recording_sleeper.h"
+#include "support/temp_dir.h"
+
+#include <QKeyEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace q417 {
+namespace {
+
+class RecordingBalloons : public TrayNotifier {
+public:
+    struct Shown {
+        std::string text, title;
+        bool warning;
+        int timeoutMs;
+        bool operator==(const Shown&) const = default;
+    };
+    void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) override {
+        shown.push_back({text, title, warning, timeoutMs});
+    }
+    std::vector<Shown> shown;
+};
+
+class CountingPointer : public PointerSettings {
+public:
+    void applySystemMouseSettings(const MouseConfig&) override { ++applied; }
+    int applied = 0;
+};
+
+constexpr QPoint kOk{600, 630};
+constexpr QPoint kApply{700, 630};
+constexpr QPoint kCancel{800, 630};
+constexpr QPoint kNowhere{450, 300};
+
+// The tray program on a data folder as the build lays it out, with every outside effect recorded.
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.write("config.bin", configFileBytes(factoryConfig(), 1));
+        dir.write("str.ini", factoryUiSettingsText());
+    }
+
+    Application& start(bool simulate = true, bool trayAvailable = true) {
+        GuiOptions options;
+        options.dataDir = dir.path();
+        options.device.simulate = simulate;
+        app = std::make_unique<Application>(
+            options, Application::Seams{&messages, &balloons, &pointer, &sleeper, trayAvailable});
+        EXPECT_TRUE(app->start());
+        return *app;
+    }
+    MainWindow& window() { return app->window(); }
+    std::string savedConfig() const { return dir.read("config.bin"); }
+
+    test::TempDir dir;
+    test::RecordingMessages messages;
+    RecordingBalloons balloons;
+    CountingPointer pointer;
+    test::RecordingSleeper sleeper;
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
+    start();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_TRUE(app->device().deviceReady());
+    EXPECT_TRUE(window().basicPageInitialised());
+    EXPECT_EQ(window().currentPage(), MainWindow::Page::Basic);
+    ASSERT_EQ(balloons.shown.size(), 1U);
+    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 100}));
+    EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
+}
+
+TEST_F(ApplicationTest, WithoutAMouseTheTrayClickOnlyRepeatsTheWarning) {
+    start(false);
+    EXPECT_FALSE(app->device().deviceReady());
+    EXPECT_FALSE(window().basicPageInitialised());
+    emit app->tray().leftClicked();
+    EXPECT_FALSE(window().isVisible());
+    ASSERT_EQ(balloons.shown.size(), 2U);
+    for (const auto& b : balloons.shown) {
+        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", true, 100}));
+    }
+}
+
+TEST_F(ApplicationTest, TrayClickShowsTheWindowAndEnterOrEscapeHidesIt) {
+    start();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        emit app->tray().leftClicked();
+        ASSERT_TRUE(window().isVisible());
+        QTest::keyClick(&window(), key);
+        EXPECT_FALSE(window().isVisible()) << key;
+    }
+    window().show();
+    window().close();
+    EXPECT_FALSE(window().isVisible()) << "a close request only hides";
+}
+
+TEST_F(ApplicationTest, OkAndApplyDoNothingWhileTheMouseIsNotReady) {
+    start(false);
+    const std::string before = savedConfig();
+    window().show();
+    for (const QPoint p : {kOk, kApply}) {
+        window().dispatchClick(p);
+    }
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(savedConfig(), before);
+    EXPECT_EQ(pointer.applied, 0);
+}
+
+TEST_F(ApplicationTest, ApplyWritesTheMouseAndKeepsTheWindowOkAlsoHidesIt) {
+    start();
+    emit app->tray().leftClicked();
+    app->model().config().reportRate = 2;
+    window().dispatchClick(kApply);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(app->device().simulatedMouse()->memory().reportRate, 2);
+    EXPECT_EQ(app->model().savedConfig().reportRate, 2);
+    EXPECT_EQ(static_cast<std::uint8_t>(savedConfig()[1 + offsetof(MouseConfig, reportRate)]), 2);
+    EXPECT_EQ(pointer.applied, 1);
+
+    window().dispatchClick(kOk);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(pointer.applied, 2);
+}
+
+TEST_F(ApplicationTest, CancelRestoresTheSnapshotAndTheNextTrayClickRebuildsThePage) {
+    start();
+    emit app->tray().leftClicked();
+    app->model().config().reportRate = 8;
+    window().dispatchClick(kCancel);
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(app->model().config().reportRate, 1);
+    EXPECT_TRUE(app->model().cancelPending());
+    emit app->tray().leftClicked();
+    EXPECT_FALSE(app->model().cancelPending());
+    EXPECT_TRUE(window().isVisible());
+}
+
+TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
+    start();
+    emit app->tray().leftClicked();
+    // OK and Apply share the column x = 666: OK applies and hides, then Apply applies again.
+    window().dispatchClick({666, 630});
+    EXPECT_EQ(pointer.applied, 2);
+    EXPECT_FALSE(window().isVisible());
+
+    window().dispatchClick({80, 70});
+    EXPECT_EQ(window().currentPage(), MainWindow::Page::Advanced);
+    window().dispatchClick({30, 70});
+    EXPECT_EQ(window().currentPage(), MainWindow::Page::Basic);
+
+    emit app->tray().leftClicked();
+    window().dispatchClick({830, 10});
+    EXPECT_FALSE(window().isVisible()) << "minimise hides to the tray";
+
+    int finished = -1;
+    QObject::connect(app.get(), &Application::finished, [&finished](int code) { finished = code; });
+    window().dispatchClick(kNowhere);
+    EXPECT_EQ(finished, -1);
+    window().dispatchClick({855, 10});
+    EXPECT_EQ(finished, 0) << "the close button ends the program";
+}
+
+TEST_F(ApplicationTest, TrayExitEndsTheProgramAndWritesTheSimulatedMouseBack) {
+    GuiOptions options;
+    options.dataDir = dir.path();
+    options.device.simState = dir / "mouse.json";
+    app = std::make_unique<Application>(options, Application::Seams{&messages, &balloons, &pointer, &sleeper, true});
+    ASSERT_TRUE(app->start());
+    int finished = -1;
+    QObject::connect(app.get(), &Application::finished, [&finished](int code) { finished = code; });
+    emit app->tray().exitChosen();
+    EXPECT_EQ(finished, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir / "mouse.json"));
+}
+
+TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
+    start();
+    emit app->tray().leftClicked();
+    const auto hoverAt = [this](QPoint p) {
+        QTest::mouseMove(&window(), p);
+        if (window().hoverTimer().isActive()) {
+            window().hoverTimer().stop();
+            window().onHoverTimeout();
+        }
+    };
+    hoverAt(kOk);
+    EXPECT_TRUE(window().isLit(FrameButton::Ok));
+    hoverAt({666, 630});
+    EXPECT_TRUE(window().isLit(FrameButton::Ok)) << "the shared column belongs to OK first";
+    hoverAt(kApply);
+    EXPECT_TRUE(window().isLit(FrameButton::Apply));
+    EXPECT_FALSE(window().isLit(FrameButton::Ok));
+    hoverAt(kNowhere);
+    EXPECT_FALSE(window().isLit(FrameButton::Apply));
+}
+
+TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {
+    start();
+    balloons.shown.clear();
+    window().deviceStatus(5, 3);
+    EXPECT_TRUE(balloons.shown.empty()) << "report rate code 3 does not exist";
+    window().deviceStatus(8, 2);
+    ASSERT_EQ(balloons.shown.size(), 1U);
+    EXPECT_EQ(balloons.shown[0].text, "Switch to key matrix 2");
+    EXPECT_EQ(balloons.shown[0].timeoutMs, 5000);
+}
+
+TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {
+    start(true, false);
+    EXPECT_TRUE(window().isVisible());
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    EXPECT_TRUE(window().isMinimized());
+}
+
+} // namespace
+} // namespace q417
