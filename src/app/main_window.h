@@ -47,6 +47,11 @@ public:
     QTimer& hoverTimer() { return hoverTimer_; }
     // What the hover timer does when it fires: light the element under the pointer.
     void onHoverTimeout();
+    // The same for a given point, as if the pointer had rested there.
+    void lightAt(QPoint point) {
+        hoverPoint_ = point;
+        onHoverTimeout();
+    }
 
     // The click dispatcher, also reachable from tests without synthesising events.
     void dispatchClick(QPoint point);

@@ -1,0 +1,81 @@
+// Drawing costs of the main window on the offscreen platform: a whole frame (the page built
+// again), and one hover redraw (target: well under 1 ms).
+#include "app/application.h"
+#include "config/factory_defaults.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class NoBalloons : public q417::TrayNotifier {
+public:
+    void showBalloon(const std::string&, const std::string&, bool, int) override {}
+};
+
+class NoMessages : public q417::MessageSink {
+public:
+    void showMessage(const std::string&, const std::string&) override {}
+};
+
+// The build's own data folder, skins included, copied so the benchmark changes nothing there.
+struct Fixture {
+    Fixture() {
+        const auto built = std::filesystem::path(Q417_RUNTIME_DIR);
+        std::filesystem::copy(built, dir.path(),
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+        dir.write("config.bin", q417::configFileBytes(q417::factoryConfig(), 1));
+        q417::GuiOptions options;
+        options.dataDir = dir.path();
+        options.device.simulate = true;
+        app = std::make_unique<q417::Application>(
+            options, q417::Application::Seams{&messages, &balloons, nullptr, nullptr, true});
+        app->start();
+        app->window().show();
+    }
+    q417::test::TempDir dir;
+    NoMessages messages;
+    NoBalloons balloons;
+    std::unique_ptr<q417::Application> app;
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void BM_FullFrameRedraw(benchmark::State& state) {
+    auto& window = fixture().app->window();
+    for (auto _ : state) {
+        window.rebuildCurrentPage();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_FullFrameRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_HoverRedraw(benchmark::State& state) {
+    auto& window = fixture().app->window();
+    bool onOk = false;
+    for (auto _ : state) {
+        // Alternate between two partners, so every iteration lights one and restores the other.
+        window.lightAt(onOk ? QPoint(700, 630) : QPoint(600, 630));
+        window.repaint();
+        onOk = !onOk;
+    }
+}
+BENCHMARK(BM_HoverRedraw)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication qt(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
