@@ -32,8 +32,11 @@ struct Fixture {
         q417::GuiOptions options;
         options.dataDir = dir.path();
         options.device.simulate = true;
-        app = std::make_unique<q417::Application>(
-            options, q417::Application::Seams{&messages, &balloons, nullptr, nullptr, true});
+        q417::Application::Seams seams;
+        seams.messages = &messages;
+        seams.balloons = &balloons;
+        seams.trayAvailable = true;
+        app = std::make_unique<q417::Application>(options, seams);
         app->start();
         app->window().show();
     }

@@ -2,6 +2,7 @@
 
 #include "app/app_icon.h"
 #include "ui/main_window_texts.h"
+#include "ui/skins_dialog.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -13,6 +14,8 @@ Application::Application(const GuiOptions& options, Seams seams)
     : options_(options)
     , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
     , pointer_(seams.pointer != nullptr ? *seams.pointer : noPointer_)
+    , picker_(seams.picker != nullptr ? *seams.picker : desktopPicker_)
+    , runDialog_(seams.runDialog ? std::move(seams.runDialog) : [](QDialog& dialog) { return dialog.exec(); })
     , device_(relay_, seams.sleeper)
     , balloons_(seams.balloons)
     , trayAvailable_(seams.trayAvailable.value_or(QtTray::available())) {
@@ -41,6 +44,7 @@ bool Application::start() {
             QDesktopServices::openUrl(QUrl::fromUserInput(url));
         }
     });
+    window_->setSkinsDialogRunner([this] { return runSkinsDialog(); });
     relay_.target = window_.get();
 
     connect(tray_.get(), &QtTray::leftClicked, window_.get(), &MainWindow::showFromTray);
@@ -68,6 +72,18 @@ bool Application::start() {
     if (!trayAvailable_) {
         window_->show();
     }
+    return true;
+}
+
+bool Application::runSkinsDialog() {
+    const UiSettings& ui = model_->ui();
+    const DialogSkin skin{window_->skinFolder(), ui.textColour, window_->textFont()};
+    SkinsDialog dialog(skin, model_->paths().skinsRoot(), ui.skinName, ui.language, picker_, messages_,
+                       window_->mapToGlobal(QPoint(0, 0)), window_.get());
+    if (runDialog_(dialog) != QDialog::Accepted) {
+        return false;
+    }
+    model_->setSkin(dialog.choice().name, dialog.choice().colour);
     return true;
 }
 

@@ -7,7 +7,9 @@
 #include "app/qt_message_sink.h"
 #include "app/qt_tray.h"
 #include "platform/pointer_settings.h"
+#include "ui/qt_colour_picker.h"
 
+#include <QDialog>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -36,6 +38,9 @@ public:
         PointerSettings* pointer = nullptr; // null: not reachable, nothing changes
         Sleeper* sleeper = nullptr;         // null: real pauses
         std::optional<bool> trayAvailable;  // unset: ask the desktop
+        ColourPicker* picker = nullptr;     // null: the desktop's colour dialog
+        // Runs a modal dialog and returns how it ended; null: QDialog::exec.
+        std::function<int(QDialog&)> runDialog;
     };
 
     Application(const GuiOptions& options, Seams seams);
@@ -56,12 +61,17 @@ signals:
 
 private:
     void shutDown();
+    // The skins dialog from the frame's skins button; true when a new skin was confirmed.
+    bool runSkinsDialog();
 
     GuiOptions options_;
     QtMessageSink boxMessages_;
     NoPointerSettings noPointer_;
     MessageSink& messages_;
     PointerSettings& pointer_;
+    QtColourPicker desktopPicker_;
+    ColourPicker& picker_;
+    std::function<int(QDialog&)> runDialog_;
     DeviceStatusRelay relay_;
     DeviceSession device_;
     std::unique_ptr<Configurator> model_;

@@ -1,8 +1,11 @@
 #include "app/main_window.h"
 
-#include "app/qt_font.h"
 #include "ui/device_balloons.h"
 #include "ui/main_window_texts.h"
+#include "ui/skin_files.h"
+#include "ui/skin_font.h"
+#include "ui/skin_image.h"
+#include "ui/skin_paths.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,14 +20,10 @@ namespace {
 constexpr Rect kTitleRect{105, 51, 320, 99};
 constexpr Rect kWebLinkRect{306, 596, 498, 616};
 constexpr int kHoverDelayMs = 10;
+constexpr QSize kFallbackSize{890, 660};
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// A skin image: the skin's folder under Skins/, then the image name, which begins with "/".
-QString skinImagePath(const DataPaths& paths, const std::string& skin, std::string_view name) {
-    return qs((paths.skinsRoot() / skin).string()) + qs(name);
 }
 
 } // namespace
@@ -46,16 +45,16 @@ MainWindow::MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& mes
 
 void MainWindow::initialise() {
     const Language language = model_.ui().language;
-    textFont_ = toQFont(textFont(language));
-    titleFont_ = toQFont(titleFont(language));
-    const QString background = skinImagePath(model_.paths(), model_.ui().skinName, "/main.png");
-    const QImage main(background);
-    // Without its background the window still needs a size that holds every frame button.
-    resize(main.isNull() ? QSize(880, 660) : main.size());
-    canvas_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    canvas_.fill(Qt::black);
-    if (!main.isNull()) {
-        QPainter(&canvas_).drawImage(0, 0, main);
+    textFont_ = skinFont(q417::textFont(language));
+    titleFont_ = skinFont(q417::titleFont(language));
+    skinFolder_ = q417::skinFolder(model_.paths(), model_.ui().skinName);
+    const std::optional<QImage> main = loadSkinBackground(*this, skinImagePath(skinFolder_, skin::kMainBackground));
+    if (main) {
+        canvas_.assign(*main);
+    } else {
+        // Without its background the window still needs a size that holds every frame button.
+        setFixedSize(kFallbackSize);
+        canvas_.reset(kFallbackSize);
     }
     if (model_.device().deviceReady()) {
         showBasicPage();
@@ -92,6 +91,8 @@ void MainWindow::showFromTray() {
 }
 
 void MainWindow::rebuildCurrentPage() {
+    // The skin may have changed since the page was built.
+    skinFolder_ = q417::skinFolder(model_.paths(), model_.ui().skinName);
     const Page shown = page_;
     page_ = Page::Rebuilding;
     lit_.clear();
@@ -106,18 +107,18 @@ void MainWindow::showBasicPage() {
     lit_.clear(); // a page switch starts with every button in its normal look
     page_ = Page::Basic;
     basicPageInitialised_ = true;
-    drawFrame("/BasicSet2.png", text(model_.ui().language, TextId::textBasicSettings));
+    drawFrame(skin::kBasicPage, text(model_.ui().language, TextId::textBasicSettings));
     update();
 }
 
 void MainWindow::showAdvancedPage() {
     lit_.clear();
     page_ = Page::Advanced;
-    drawFrame("/AdvancedSet2.png", text(model_.ui().language, TextId::textAdvancedSettings));
+    drawFrame(skin::kAdvancedPage, text(model_.ui().language, TextId::textAdvancedSettings));
     update();
 }
 
-void MainWindow::drawFrame(const char* background, std::string_view title) {
+void MainWindow::drawFrame(std::string_view background, std::string_view title) {
     drawImage(background, 0, 0);
     drawText(kTitleRect, qs(title), titleFont_, Qt::AlignLeft | Qt::AlignVCenter);
     for (const FrameLook& look : kFrameHoverOrder) {
@@ -155,23 +156,16 @@ QString MainWindow::frameCaption(FrameButton button) const {
 
 void MainWindow::drawImage(std::string_view name, int x, int y) {
     // Page images fail silently: a missing one simply leaves the canvas as it was.
-    const QImage image(skinImagePath(model_.paths(), model_.ui().skinName, name));
-    if (!image.isNull()) {
-        QPainter(&canvas_).drawImage(x, y, image);
-    }
+    drawSkinImage(canvas_, skinImagePath(skinFolder_, name), QPoint(x, y));
 }
 
 void MainWindow::drawText(const Rect& rect, const QString& str, const QFont& font, Qt::Alignment align) {
-    QPainter painter(&canvas_);
     const auto& c = model_.ui().textColour;
-    painter.setPen(QColor(c[0], c[1], c[2]));
-    painter.setFont(font);
-    painter.drawText(QRect(rect.left, rect.top, rect.width(), rect.height()),
-                     static_cast<int>(align) | Qt::TextSingleLine, str);
+    canvas_.drawText(rect, str, font, QColor(c[0], c[1], c[2]), align);
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, canvas_);
+    QPainter(this).drawImage(0, 0, canvas_.image());
 }
 
 void MainWindow::dispatchClick(QPoint point) {

@@ -4,9 +4,9 @@
 #include "app/tray_notifier.h"
 #include "device/device_status_sink.h"
 #include "pages/frame_regions.h"
+#include "ui/skin_canvas.h"
 
 #include <QFont>
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -42,7 +42,7 @@ public:
 
     [[nodiscard]] Page currentPage() const { return page_; }
     [[nodiscard]] bool basicPageInitialised() const { return basicPageInitialised_; }
-    [[nodiscard]] const QImage& canvas() const { return canvas_; }
+    [[nodiscard]] const QImage& canvas() const { return canvas_.image(); }
     [[nodiscard]] bool isLit(FrameButton b) const { return lit_.count(b) != 0; }
     QTimer& hoverTimer() { return hoverTimer_; }
     // What the hover timer does when it fires: light the element under the pointer.
@@ -55,8 +55,10 @@ public:
 
     // The click dispatcher, also reachable from tests without synthesising events.
     void dispatchClick(QPoint point);
-    // Tears down and builds the current page again from the record (after a skin change).
+    // Tears down and builds the current page again from the record, in the current skin.
     void rebuildCurrentPage();
+    [[nodiscard]] const std::filesystem::path& skinFolder() const { return skinFolder_; }
+    [[nodiscard]] const QFont& textFont() const { return textFont_; }
 
 signals:
     // Exit from the tray menu or the frame's close button: the application cleans up and ends.
@@ -74,7 +76,7 @@ private:
     void hideToTray();
     void showBasicPage();
     void showAdvancedPage();
-    void drawFrame(const char* background, std::string_view title);
+    void drawFrame(std::string_view background, std::string_view title);
     void drawFrameLook(FrameButton button, bool hover);
     void drawImage(std::string_view name, int x, int y);
     void drawText(const Rect& rect, const QString& text, const QFont& font, Qt::Alignment align);
@@ -84,7 +86,8 @@ private:
     Configurator& model_;
     TrayNotifier& tray_;
     MessageSink& messages_;
-    QImage canvas_;
+    SkinCanvas canvas_;
+    std::filesystem::path skinFolder_;
     QFont textFont_;
     QFont titleFont_;
     Page page_ = Page::Basic;

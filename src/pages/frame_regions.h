@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/rect.h"
+#include "ui/skin_files.h"
 
 #include <array>
 #include <optional>
@@ -41,12 +42,12 @@ struct FrameLook {
 
 // In the order a hover notification tests them. The web link has no hover look.
 inline constexpr std::array<FrameLook, 8> kFrameHoverOrder{{
-    {FrameButton::Ok, "/button-normal.png", "/button-over.png", true, {FrameButton::Apply, FrameButton::Cancel}},
-    {FrameButton::Apply, "/button-normal.png", "/button-over.png", true, {FrameButton::Ok, FrameButton::Cancel}},
-    {FrameButton::Cancel, "/button-normal.png", "/button-over.png", true, {FrameButton::Ok, FrameButton::Apply}},
-    {FrameButton::Skins, "/button-Skins-normal.png", "/button-Skins-over.png", false, {}},
-    {FrameButton::Close, "/button-close-normal.png", "/button-close-over.png", false, {}},
-    {FrameButton::Minimise, "/button-min-normal.png", "/button-min-over.png", false, {}},
+    {FrameButton::Ok, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Apply, FrameButton::Cancel}},
+    {FrameButton::Apply, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Ok, FrameButton::Cancel}},
+    {FrameButton::Cancel, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Ok, FrameButton::Apply}},
+    {FrameButton::Skins, skin::kSkinsNormal, skin::kSkinsOver, false, {}},
+    {FrameButton::Close, skin::kCloseNormal, skin::kCloseOver, false, {}},
+    {FrameButton::Minimise, skin::kMinimiseNormal, skin::kMinimiseOver, false, {}},
     {FrameButton::PreviousPage,
      "/button-PrePage-normal.png",
      "/button-PrePage-over.png",

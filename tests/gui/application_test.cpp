@@ -4,6 +4,7 @@
 #include "support/recording_sleeper.h"
 #include "support/temp_dir.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -48,10 +49,21 @@ protected:
         GuiOptions options;
         options.dataDir = dir.path();
         options.device.simulate = simulate;
-        app = std::make_unique<Application>(
-            options, Application::Seams{&messages, &balloons, &pointer, &sleeper, trayAvailable});
+        app = std::make_unique<Application>(options, seams(trayAvailable));
         EXPECT_TRUE(app->start());
         return *app;
+    }
+    Application::Seams seams(bool trayAvailable) {
+        Application::Seams seams;
+        seams.messages = &messages;
+        seams.balloons = &balloons;
+        seams.pointer = &pointer;
+        seams.sleeper = &sleeper;
+        seams.trayAvailable = trayAvailable;
+        seams.runDialog = [this](QDialog&) {
+            return dialogAnswer;
+        };
+        return seams;
     }
     MainWindow& window() { return app->window(); }
     std::string savedConfig() const { return dir.read("config.bin"); }
@@ -62,6 +74,7 @@ protected:
     CountingPointer pointer;
     test::RecordingSleeper sleeper;
     std::unique_ptr<Application> app;
+    int dialogAnswer = QDialog::Rejected;
 };
 
 TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
@@ -170,7 +183,7 @@ TEST_F(ApplicationTest, TrayExitEndsTheProgramAndWritesTheSimulatedMouseBack) {
     GuiOptions options;
     options.dataDir = dir.path();
     options.device.simState = dir / "mouse.json";
-    app = std::make_unique<Application>(options, Application::Seams{&messages, &balloons, &pointer, &sleeper, true});
+    app = std::make_unique<Application>(options, seams(true));
     ASSERT_TRUE(app->start());
     int finished = -1;
     QObject::connect(app.get(), &Application::finished, [&finished](int code) { finished = code; });
@@ -209,6 +222,23 @@ TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {
     ASSERT_EQ(balloons.shown.size(), 1U);
     EXPECT_EQ(balloons.shown[0].text, "Switch to key matrix 2");
     EXPECT_EQ(balloons.shown[0].timeoutMs, 5000);
+}
+
+TEST_F(ApplicationTest, SkinsDialogConfirmedWritesTheSkinAndShowsTheWindowCancelChangesNothing) {
+    start();
+    const std::string before = dir.read("str.ini");
+    dialogAnswer = QDialog::Rejected;
+    window().dispatchClick({705, 10});
+    EXPECT_EQ(dir.read("str.ini"), before);
+    EXPECT_FALSE(window().isVisible());
+
+    dialogAnswer = QDialog::Accepted;
+    dir.write("str.ini", "[Skins]\nLan=EN\nRColor=300\nGColor=0\nBColor=1\nPath=Default\n");
+    app->model().rereadUiSettings();
+    window().dispatchClick({705, 10});
+    EXPECT_TRUE(window().isVisible()) << "a confirmed skin is shown at once";
+    // Confirming without touching anything writes the colour as used (300 cut to 44) and the skin.
+    EXPECT_EQ(dir.read("str.ini"), "[Skins]\nLan=EN\nRColor=44\nGColor=0\nBColor=1\nPath=Default\n");
 }
 
 TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {

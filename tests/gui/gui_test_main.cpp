@@ -1,9 +1,7 @@
 // Widget tests run on Qt's offscreen platform: no display is needed or touched.
-#include <gtest/gtest.h>
-
 #include <QApplication>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

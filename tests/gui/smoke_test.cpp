@@ -1,5 +1,6 @@
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
-TEST(GuiSmoke, RunsOnTheOffscreenPlatform) { EXPECT_EQ(QGuiApplication::platformName(), "offscreen"); }
+TEST(GuiSmoke, RunsOnTheOffscreenPlatform) {
+    EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
+}

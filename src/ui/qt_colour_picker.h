@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/colour_picker.h"
+
+namespace q417 {
+
+// The desktop's colour dialog.
+class QtColourPicker : public ColourPicker {
+public:
+    std::optional<QColor> pickColour(QColor initial, QWidget* parent) override;
+};
+
+} // namespace q417

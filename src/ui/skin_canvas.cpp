@@ -1,0 +1,73 @@
+#include "ui/skin_canvas.h"
+
+#include "ui/pixel_maths.h"
+#include "ui/skin_image.h"
+
+#include <QPainter>
+#include <QPoint>
+#include <span>
+
+namespace q417 {
+
+namespace {
+
+constexpr QImage::Format kCanvasFormat = QImage::Format_RGBX8888;
+
+PixelRows rowsOf(QImage& image) {
+    return {std::span<std::uint8_t>(image.bits(), static_cast<std::size_t>(image.sizeInBytes())),
+            static_cast<std::size_t>(image.width()), static_cast<std::size_t>(image.height()),
+            static_cast<std::size_t>(image.bytesPerLine())};
+}
+
+ConstPixelRows rowsOf(const QImage& image) {
+    return {std::span<const std::uint8_t>(image.constBits(), static_cast<std::size_t>(image.sizeInBytes())),
+            static_cast<std::size_t>(image.width()), static_cast<std::size_t>(image.height()),
+            static_cast<std::size_t>(image.bytesPerLine())};
+}
+
+QRect toQRect(const Rect& rect) {
+    return {rect.left, rect.top, rect.width(), rect.height()};
+}
+
+} // namespace
+
+void SkinCanvas::reset(QSize size, QColor fill) {
+    image_ = QImage(size.expandedTo(QSize(0, 0)), kCanvasFormat);
+    image_.fill(fill);
+}
+
+void SkinCanvas::assign(const QImage& picture) {
+    image_ = QImage(picture.size(), kCanvasFormat);
+    image_.fill(Qt::black);
+    blend(picture, QPoint(0, 0));
+}
+
+void SkinCanvas::blend(const QImage& prepared, QPoint topLeft) {
+    if (image_.isNull() || prepared.isNull()) {
+        return;
+    }
+    const QImage source = prepared.format() == kPreparedFormat ? prepared : prepareImage(prepared);
+    blendSourceOver(rowsOf(image_), rowsOf(source), topLeft.x(), topLeft.y());
+}
+
+void SkinCanvas::fill(const Rect& rect, QColor colour) {
+    if (image_.isNull()) {
+        return;
+    }
+    QPainter painter(&image_);
+    painter.fillRect(toQRect(rect), colour);
+}
+
+void SkinCanvas::drawText(const Rect& rect, const QString& text, const QFont& font, QColor colour,
+                          Qt::Alignment alignment, bool wordWrap) {
+    if (image_.isNull() || text.isEmpty()) {
+        return;
+    }
+    QPainter painter(&image_);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const int flags = static_cast<int>(alignment) | (wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    painter.drawText(toQRect(rect), flags, text);
+}
+
+} // namespace q417
