@@ -179,6 +179,14 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
     EXPECT_EQ(finished, 0) << "the close button ends the program";
 }
 
+TEST_F(ApplicationTest, WebLinkOpensTheMakersAddress) {
+    start();
+    QString opened;
+    window().setUrlOpener([&opened](const QString& url) { opened = url; });
+    window().dispatchClick({400, 605});
+    EXPECT_EQ(opened, "www.tarvell.example");
+}
+
 TEST_F(ApplicationTest, TrayExitEndsTheProgramAndWritesTheSimulatedMouseBack) {
     GuiOptions options;
     options.dataDir = dir.path();
