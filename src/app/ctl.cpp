@@ -15,12 +15,17 @@ Headless companion of the gaming mouse configurator (USB 04d9:a09f).
 
 Commands:
   detect           open the mouse and run the link handshake; print "ready" and the
-                   sensor kind, or "not ready"
+                   sensor kind, or "not found", "no access" or "not ready"
   apply            connect as on a device arrival (open, handshake, sensor block
                    refresh), then write the whole configuration of config.bin to the
                    mouse in its fixed order; config.bin is saved (flag 1) and the
                    button labels of the current language in str.ini are written back.
                    System pointer settings are not touched.
+  watch            follow the mouse until interrupted (Ctrl+C): one line per arrival
+                   and removal of one of its interfaces, per link status and per event
+                   the mouse reports (its tray balloon text in English, such as
+                   "Switch DPI into the second stage 1250"); reads config.bin for the
+                   DPI values
   show             print config.bin in readable form: every field by name, and each
                    button's function, parameters and key word in both key modes
   macros list      the macros of record.ini in file order with their slot numbers
@@ -47,12 +52,14 @@ Options:
                        # text         comment
   -h, --help         print this help and exit
 
-Only the simulated mouse is available in this build: commands that need the mouse
-ask for --simulate or --sim-state.
+Without --simulate or --sim-state the commands use the mouse plugged into this
+computer, through its hidraw nodes. Opening them needs the udev rule
+60-q417-mouse.rules (installed by "cmake --install"); without it q417ctl says
+"no access" and how to fix it.
 
-Exit codes: 0 success; 1 mouse not found or not ready; 2 usage error;
-3 data-file error (config.bin missing, unreadable or not 1986 bytes, a file that
-cannot be written, a malformed simulator state file).
+Exit codes: 0 success; 1 mouse not found, not accessible or not ready; 2 usage
+error; 3 data-file error (config.bin missing, unreadable or not 1986 bytes, a file
+that cannot be written, a malformed simulator state file).
 )";
 
 struct Options {
@@ -104,6 +111,7 @@ Command findCommand(const std::vector<std::string>& words) {
     static const std::vector<std::pair<std::vector<std::string>, Command>> commands{
         {{"detect"}, ctlDetect},
         {{"apply"}, ctlApply},
+        {{"watch"}, ctlWatch},
         {{"show"}, ctlShow},
         {{"macros", "list"}, ctlMacrosList},
         {{"macros", "compile"}, ctlMacrosCompile},
@@ -118,9 +126,10 @@ Command findCommand(const std::vector<std::string>& words) {
 
 } // namespace
 
-int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Sleeper* sleeper) {
+int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CtlSeams& seams) {
     Options options;
-    options.mouse.sleeper = sleeper;
+    options.mouse.sleeper = seams.sleeper;
+    options.mouse.hidSystem = seams.hidSystem;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool malformed = false;
@@ -156,7 +165,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         return usageError(err, "unknown command '" + words + "'");
     }
-    CtlContext ctx{DataPaths::resolve(options.dataDir), options.mouse, out, err};
+    CtlContext ctx{DataPaths::resolve(options.dataDir), options.mouse, out, err, seams.monitor, seams.stopFd};
     return exitCodeFor(command(ctx).kind);
 }
 

@@ -14,11 +14,20 @@ enum CtlExit : int {
     kExitDataFile = 3,
 };
 
+class DeviceMonitor;
+class HidSystem;
 class Sleeper;
 
+// What stands in for the system when tests run q417ctl; null or -1 means the real thing.
+struct CtlSeams {
+    Sleeper* sleeper = nullptr;       // the mouse's pacing pauses; null: waited for real
+    HidSystem* hidSystem = nullptr;   // the HID interfaces; null: the system's hidraw nodes
+    DeviceMonitor* monitor = nullptr; // arrivals and removals for `watch`; null: udev
+    int stopFd = -1;                  // readable: `watch` ends; -1: SIGINT or SIGTERM ends it
+};
+
 // Runs q417ctl with its arguments (without the program name); everything it prints goes to `out`
-// and `err`, so tests call it in-process. The mouse's pacing pauses go to `sleeper`, or are
-// waited for real when it is null.
-int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Sleeper* sleeper = nullptr);
+// and `err`, so tests call it in-process.
+int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CtlSeams& seams = {});
 
 } // namespace q417

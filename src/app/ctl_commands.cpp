@@ -1,5 +1,6 @@
 #include "app/ctl_commands.h"
 
+#include "app/ctl_messages.h"
 #include "config/apply_sequence.h"
 #include "config/config_file.h"
 #include "config/config_report.h"
@@ -10,25 +11,6 @@
 namespace q417 {
 
 namespace {
-
-// Messages the user must see go to stderr as one line each.
-class StderrMessages : public MessageSink {
-public:
-    explicit StderrMessages(std::ostream& err)
-        : err_(err) {}
-    void showMessage(const std::string& text, const std::string& caption) override {
-        std::string line = caption.empty() ? text : caption + ": " + text;
-        while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) {
-            line.pop_back();
-        }
-        err_ << "q417ctl: " << line << '\n';
-        shown = true;
-    }
-    bool shown = false;
-
-private:
-    std::ostream& err_;
-};
 
 // config.bin as it is now: a missing or malformed file is a data-file error, never a zero record.
 struct LoadedConfig {
@@ -48,16 +30,25 @@ Status report(CtlContext& ctx, const StderrMessages& messages, Status status) {
 }
 
 Status connect(CtlContext& ctx, std::unique_ptr<CtlMouse>& mouse) {
-    Status opened = CtlMouse::open(ctx.mouse, ctx.out, mouse);
+    Status opened = CtlMouse::open(ctx.mouse, ctx.out, ctx.err, mouse);
     if (!opened.ok()) {
         ctx.err << "q417ctl: " << opened.message << '\n';
         return opened;
+    }
+    switch (mouse->backend().openDevice()) {
+    case DeviceOpen::Opened:
+        break;
+    case DeviceOpen::NotFound:
+        ctx.err << "q417ctl: the mouse (USB 04d9:a09f) was not found\n";
+        return Status::failure(ErrorKind::Device, "not found");
+    case DeviceOpen::AccessDenied: // the back end has said why and what to do
+        return Status::failure(ErrorKind::Device, "no access");
     }
     mouse->transport().comment("handshake");
     mouse->transport().handshake();
     if (!mouse->transport().deviceReady()) {
         ctx.err << "q417ctl: the mouse is not ready: it did not answer the link handshake\n";
-        return Status::failure(ErrorKind::Device, "the mouse is not ready");
+        return Status::failure(ErrorKind::Device, "not ready");
     }
     return Status::success();
 }
@@ -68,7 +59,7 @@ Status ctlDetect(CtlContext& ctx) {
     std::unique_ptr<CtlMouse> mouse;
     Status status = connect(ctx, mouse);
     if (status.kind == ErrorKind::Device && mouse) {
-        ctx.out << "not ready\n";
+        ctx.out << status.message << '\n';
         return status;
     }
     if (!status.ok()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ctl_mouse.h"
+#include "device/device_monitor.h"
 #include "platform/data_paths.h"
 
 #include <ostream>
@@ -14,6 +15,8 @@ struct CtlContext {
     CtlMouseOptions mouse;
     std::ostream& out;
     std::ostream& err;
+    DeviceMonitor* monitor = nullptr; // null: udev
+    int stopFd = -1;                  // -1: SIGINT and SIGTERM
 };
 
 Status ctlDetect(CtlContext& ctx);
@@ -21,5 +24,7 @@ Status ctlApply(CtlContext& ctx);
 Status ctlShow(CtlContext& ctx);
 Status ctlMacrosList(CtlContext& ctx);
 Status ctlMacrosCompile(CtlContext& ctx);
+// Follows the mouse until interrupted: one line per arrival, removal and event (ctl_watch.cpp).
+Status ctlWatch(CtlContext& ctx);
 
 } // namespace q417

@@ -1,21 +1,33 @@
 #include "app/ctl_mouse.h"
 
+#include "device/hidraw_system.h"
+
 namespace q417 {
 
-Status CtlMouse::open(const CtlMouseOptions& options, std::ostream& stdoutStream, std::unique_ptr<CtlMouse>& out) {
-    if (!options.simulate && !options.simState) {
-        return Status::failure(ErrorKind::Device,
-                               "no real mouse back end in this build yet: only the simulated mouse is available "
-                               "(use --simulate or --sim-state FILE)");
-    }
-    auto mouse = std::make_unique<CtlMouse>();
-    mouse->simulated_ = std::make_unique<SimulatedMouse>();
-    if (options.simState) {
-        Status loaded = mouse->simulated_->loadState(*options.simState);
-        if (!loaded.ok()) {
-            return loaded;
+CtlMouse::CtlMouse(std::ostream& err)
+    : messages_(err) {}
+
+Status CtlMouse::open(const CtlMouseOptions& options, std::ostream& stdoutStream, std::ostream& err,
+                      std::unique_ptr<CtlMouse>& out) {
+    auto mouse = std::make_unique<CtlMouse>(err);
+    if (options.simulate || options.simState) {
+        mouse->simulated_ = std::make_unique<SimulatedMouse>();
+        if (options.simState) {
+            Status loaded = mouse->simulated_->loadState(*options.simState);
+            if (!loaded.ok()) {
+                return loaded;
+            }
+            mouse->statePath_ = options.simState;
         }
-        mouse->statePath_ = options.simState;
+        mouse->backend_ = mouse->simulated_.get();
+    } else {
+        HidSystem* system = options.hidSystem;
+        if (system == nullptr) {
+            mouse->ownSystem_ = std::make_unique<HidrawSystem>();
+            system = mouse->ownSystem_.get();
+        }
+        mouse->hid_ = std::make_unique<HidMouse>(*system, mouse->messages_);
+        mouse->backend_ = mouse->hid_.get();
     }
     if (options.trace) {
         if (*options.trace == "-") {
@@ -28,7 +40,7 @@ Status CtlMouse::open(const CtlMouseOptions& options, std::ostream& stdoutStream
         }
     }
     mouse->transport_ =
-        std::make_unique<Transport>(*mouse->simulated_, options.sleeper != nullptr ? *options.sleeper : mouse->sleeper_,
+        std::make_unique<Transport>(*mouse->backend_, options.sleeper != nullptr ? *options.sleeper : mouse->sleeper_,
                                     mouse->status_, mouse->trace_.get());
     out = std::move(mouse);
     return Status::success();

@@ -109,34 +109,28 @@ bool SimulatedMouse::readInputReport(std::span<std::uint8_t> report) {
 }
 
 bool SimulatedMouse::readEventReport(std::span<std::uint8_t> report) {
-    std::fill(report.begin(), report.end(), std::uint8_t{0});
-    if (!plugged_) {
-        return false;
-    }
-    const std::lock_guard lock(eventMutex_);
-    if (events_.empty()) {
-        return false;
-    }
-    copyInto(events_.front(), report);
-    events_.pop_front();
-    return true;
+    return events_->readReport(report).ok();
+}
+
+DeviceOpen SimulatedMouse::openDevice() {
+    return plugged_ ? DeviceOpen::Opened : DeviceOpen::NotFound;
+}
+
+std::shared_ptr<EventSource> SimulatedMouse::eventSource() {
+    return plugged_ ? events_ : nullptr;
 }
 
 void SimulatedMouse::setPlugged(bool plugged) {
     plugged_ = plugged;
     if (!plugged) {
         dropPending();
-        const std::lock_guard lock(eventMutex_);
-        events_.clear();
     }
+    events_->setGone(!plugged);
 }
 
 void SimulatedMouse::emitEvent(std::uint8_t kind, std::uint8_t value) {
-    if (!plugged_) {
-        return;
-    }
-    const std::lock_guard lock(eventMutex_);
-    events_.push_back({kEventReportId, kind, 0, value});
+    const std::array<std::uint8_t, 4> report{kEventReportId, kind, 0, value};
+    events_->push(report);
 }
 
 Status SimulatedMouse::loadState(const std::filesystem::path& path) {

@@ -2,6 +2,7 @@
 
 #include "device/frame.h"
 #include "device/hid_backend.h"
+#include "device/report_queue.h"
 #include "device/sim_memory.h"
 #include "platform/result.h"
 
@@ -11,7 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -34,8 +35,8 @@ struct SimulatedMouseLog {
 // read commands from its memory. Its answers are scrambled; data chunks are not. An answer stays
 // readable until the next frame arrives; with nothing to answer, a feature read gives all zeros.
 //
-// The control collection is used from one thread. emitEvent() and readEventReport() may be called
-// from different threads.
+// The control collection is used from one thread. emitEvent(), readEventReport() and the event
+// source may be used from different threads.
 class SimulatedMouse final : public HidBackend {
 public:
     static constexpr std::size_t kFeatureReportLength = 9; // report ID + frame
@@ -56,6 +57,12 @@ public:
     [[nodiscard]] std::size_t featureReportLength() const override { return kFeatureReportLength; }
     [[nodiscard]] std::size_t outputReportLength() const override { return kOutputReportLength; }
     [[nodiscard]] std::size_t inputReportLength() const override { return kInputReportLength; }
+
+    // Found while plugged in.
+    DeviceOpen openDevice() override;
+    // The event reports, for a thread to wait on; null while unplugged. Unplugging makes a source
+    // handed out earlier gone, as a pending read of a pulled-out mouse fails.
+    std::shared_ptr<EventSource> eventSource() override;
 
     // While unplugged every call fails, reads give zeros, and pending answers are lost.
     void setPlugged(bool plugged);
@@ -94,9 +101,7 @@ private:
     std::optional<Frame> answer_; // unscrambled; scrambled when read
     std::deque<Chunk> inputChunks_;
     std::optional<PendingWrite> pendingWrite_;
-
-    std::mutex eventMutex_;
-    std::deque<std::array<std::uint8_t, 4>> events_;
+    std::shared_ptr<ReportQueue> events_ = std::make_shared<ReportQueue>();
 };
 
 } // namespace q417

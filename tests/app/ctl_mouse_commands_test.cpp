@@ -2,11 +2,14 @@
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
 #include "device/simulated_mouse.h"
+#include "support/hid_descriptors.h"
 #include "support/recording_sleeper.h"
+#include "support/scripted_hid_system.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
+#include <cerrno>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -22,7 +25,8 @@ struct CtlResult {
     std::string err;
 };
 
-// A data folder as the build lays it out, driven through q417ctl with the simulated mouse.
+// A data folder as the build lays it out, driven through q417ctl with the simulated mouse or with
+// scripted HID interfaces in place of the system's.
 class CtlMouseCommands : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -33,7 +37,7 @@ protected:
         args.insert(args.begin(), {"--data-dir", dir.path().string()});
         std::ostringstream out;
         std::ostringstream err;
-        const int code = runCtl(args, out, err, &sleeper);
+        const int code = runCtl(args, out, err, {.sleeper = &sleeper, .hidSystem = &system});
         return {code, out.str(), err.str()};
     }
     std::vector<std::string> lines(const std::string& name, const std::string& prefix) const {
@@ -46,8 +50,17 @@ protected:
         }
         return out;
     }
+    // The mouse as the system lists it, its control side answered by `firmware`.
+    void plugIn(int controlOpenError = 0) {
+        auto control = test::ScriptedHidSystem::mouseNode("/dev/hidraw3", test::controlCollection(), &firmware);
+        control.openError = controlOpenError;
+        system.setNodes({test::ScriptedHidSystem::mouseNode("/dev/hidraw2", test::eventCollection()), control});
+    }
+
     TempDir dir;
     mutable test::RecordingSleeper sleeper; // no test waits for the mouse's pacing for real
+    SimulatedMouse firmware;
+    mutable test::ScriptedHidSystem system; // no test reaches the computer's own devices
 };
 
 TEST_F(CtlMouseCommands, DetectFindsTheSimulatedMouseReady) {
@@ -56,12 +69,44 @@ TEST_F(CtlMouseCommands, DetectFindsTheSimulatedMouseReady) {
     EXPECT_EQ(r.out, "ready, sensor kind 0\n");
 }
 
-TEST_F(CtlMouseCommands, WithoutTheSimulatorOnlyTheSimulatedMouseIsOffered) {
-    for (const char* command : {"detect", "apply"}) {
-        const CtlResult r = ctl({command});
-        EXPECT_EQ(r.code, kExitNoMouse) << command;
-        EXPECT_NE(r.err.find("only the simulated mouse is available"), std::string::npos) << r.err;
+TEST_F(CtlMouseCommands, WithoutTheSimulatorDetectUsesTheMouseOnTheSystem) {
+    struct Case {
+        const char* name;
+        bool present;
+        int openError;
+        int code;
+        const char* out;
+        std::vector<const char*> err; // what the one line on stderr says
+    };
+    const Case cases[] = {
+        {"absent", false, 0, kExitNoMouse, "not found\n", {"was not found"}},
+        {"present", true, 0, kExitOk, "ready, sensor kind 2\n", {}},
+        {"not ours to open", true, EACCES, kExitNoMouse, "no access\n", {"permission denied", "60-q417-mouse.rules"}},
+    };
+    firmware.memory().sensorBlock[0] = 2;
+    for (const Case& c : cases) {
+        system.setNodes({});
+        if (c.present) {
+            plugIn(c.openError);
+        }
+        const CtlResult r = ctl({"detect"});
+        EXPECT_EQ(r.code, c.code) << c.name;
+        EXPECT_EQ(r.out, c.out) << c.name;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), c.err.empty() ? 0 : 1) << c.name << ": " << r.err;
+        for (const char* says : c.err) {
+            EXPECT_NE(r.err.find(says), std::string::npos) << c.name << ": " << r.err;
+        }
     }
+}
+
+TEST_F(CtlMouseCommands, WithoutTheSimulatorApplyWritesToTheMouseOnTheSystem) {
+    plugIn();
+    MouseConfig config = factoryConfig();
+    config.reportRate = 4;
+    dir.write("config.bin", configFileBytes(config, 0));
+    const CtlResult r = ctl({"apply"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(firmware.memory().reportRate, 4);
 }
 
 TEST_F(CtlMouseCommands, ApplyWritesTheRecordToTheMouseAndSavesTheFiles) {

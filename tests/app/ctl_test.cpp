@@ -54,6 +54,7 @@ TEST(Ctl, ErrorsAreOneLineOnStderrWithTheirExitCode) {
         {{"frobnicate"}, kExitUsage, "unknown command"},
         {{"--data-dir", d, "show"}, kExitDataFile, "Config file is not exist."},
         {{"--data-dir", d + "/missing-folder", "show"}, kExitDataFile, "Config file is not exist."},
+        {{"--data-dir", d, "watch"}, kExitDataFile, "Config file is not exist."},
     };
     for (const Case& c : cases) {
         const CtlRun r = ctl(c.args);
