@@ -1,6 +1,8 @@
 #include "app/application.h"
 
 #include "app/app_icon.h"
+#include "config/device_commands.h"
+#include "device/udev_monitor.h"
 #include "ui/main_window_texts.h"
 #include "ui/skins_dialog.h"
 
@@ -16,8 +18,9 @@ Application::Application(const GuiOptions& options, Seams seams)
     , pointer_(seams.pointer != nullptr ? *seams.pointer : noPointer_)
     , picker_(seams.picker != nullptr ? *seams.picker : desktopPicker_)
     , runDialog_(seams.runDialog ? std::move(seams.runDialog) : [](QDialog& dialog) { return dialog.exec(); })
-    , device_(relay_, seams.sleeper)
+    , device_(relay_, messages_, seams.sleeper, seams.hidSystem)
     , balloons_(seams.balloons)
+    , monitor_(seams.monitor)
     , trayAvailable_(seams.trayAvailable.value_or(QtTray::available())) {
     model_ = std::make_unique<Configurator>(DataPaths::resolve(options.dataDir), messages_, pointer_, device_);
 }
@@ -58,21 +61,50 @@ bool Application::start() {
     });
 
     const Status opened = device_.open(options_.device, std::cout);
-    if (opened.kind == ErrorKind::DataFile) {
+    if (!opened.ok()) {
         messages_.showMessage(opened.message, "error");
         return false;
     }
-    if (device_.isOpen()) {
-        device_.transport()->handshake();
-    } else {
-        relay_.deviceStatus(kStatusMouseNotDetected, 0);
-    }
+    startLink();
     window_->initialise();
     // With no tray to come back from, the window shows at once and hiding minimises it.
     if (!trayAvailable_) {
         window_->show();
     }
     return true;
+}
+
+void Application::startLink() {
+    // The reader hands each event to the window through the event loop and reads the next one
+    // only after the window has shown it.
+    reader_ = std::make_unique<EventReader>([this] { return device_.deviceReady(); },
+                                            [this](int kind, int value) {
+                                                QMetaObject::invokeMethod(
+                                                    window_.get(),
+                                                    [this, kind, value] {
+                                                        window_->deviceStatus(kind, value);
+                                                        reader_->eventHandled();
+                                                    },
+                                                    Qt::QueuedConnection);
+                                            });
+    MouseConnection::Hooks hooks{[this] { DeviceCommands(device_.transport(), device_.image()).refreshSensorBlock(); },
+                                 [this] {
+                                     window_->hide();
+                                 }};
+    connection_ = std::make_unique<MouseConnection>(device_.backend(), device_.transport(), *reader_, relay_, hooks);
+    connection_->start();
+
+    // Plug-in and pull-out, for the real mouse.
+    if (monitor_ == nullptr && !device_.simulated()) {
+        ownMonitor_ = std::make_unique<UdevMonitor>();
+        monitor_ = ownMonitor_.get();
+    }
+    if (monitor_ != nullptr && monitor_->fd() >= 0) {
+        monitorNotifier_ = std::make_unique<QSocketNotifier>(monitor_->fd(), QSocketNotifier::Read);
+        connect(monitorNotifier_.get(), &QSocketNotifier::activated, this, [this] {
+            monitor_->processPending([this](const DeviceChange& change) { connection_->onDeviceChange(change); });
+        });
+    }
 }
 
 bool Application::runSkinsDialog() {
@@ -94,6 +126,10 @@ void Application::shutDown() {
     shutDown_ = true;
     if (window_) {
         window_->hide();
+    }
+    monitorNotifier_.reset();
+    if (reader_) {
+        reader_->stop();
     }
     if (tray_) {
         tray_->remove();

@@ -6,11 +6,15 @@
 #include "app/main_window.h"
 #include "app/qt_message_sink.h"
 #include "app/qt_tray.h"
+#include "device/device_monitor.h"
+#include "device/event_reader.h"
+#include "device/mouse_connection.h"
 #include "platform/pointer_settings.h"
 #include "ui/qt_colour_picker.h"
 
 #include <QDialog>
 #include <QObject>
+#include <QSocketNotifier>
 #include <functional>
 #include <memory>
 
@@ -41,6 +45,8 @@ public:
         ColourPicker* picker = nullptr;     // null: the desktop's colour dialog
         // Runs a modal dialog and returns how it ended; null: QDialog::exec.
         std::function<int(QDialog&)> runDialog;
+        HidSystem* hidSystem = nullptr;   // null: the system's hidraw nodes
+        DeviceMonitor* monitor = nullptr; // null: udev, for the real mouse
     };
 
     Application(const GuiOptions& options, Seams seams);
@@ -53,6 +59,7 @@ public:
     MainWindow& window() { return *window_; }
     Configurator& model() { return *model_; }
     DeviceSession& device() { return device_; }
+    EventReader& reader() { return *reader_; }
     QtTray& tray() { return *tray_; }
 
 signals:
@@ -61,6 +68,8 @@ signals:
 
 private:
     void shutDown();
+    // The mouse: discovery and handshake, the event reader, and plug-in and pull-out.
+    void startLink();
     // The skins dialog from the frame's skins button; true when a new skin was confirmed.
     bool runSkinsDialog();
 
@@ -78,6 +87,11 @@ private:
     std::unique_ptr<QtTray> tray_;
     TrayNotifier* balloons_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<EventReader> reader_;
+    std::unique_ptr<MouseConnection> connection_;
+    DeviceMonitor* monitor_;
+    std::unique_ptr<DeviceMonitor> ownMonitor_;
+    std::unique_ptr<QSocketNotifier> monitorNotifier_;
     bool trayAvailable_;
     bool shutDown_ = false;
 };

@@ -28,7 +28,7 @@ bool Configurator::apply() {
         return false;
     }
     // Failures to save are shown to the user by the config file itself; the mouse has its settings.
-    applyConfig(config_, device_.image(), *device_.transport(), configFile_,
+    applyConfig(config_, device_.image(), device_.transport(), configFile_,
                 [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
     savedConfig_ = config_;
     pointer_.applySystemMouseSettings(config_);

@@ -2,6 +2,7 @@
 target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mouse_link_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
 )
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp PROPERTIES COMPILE_DEFINITIONS

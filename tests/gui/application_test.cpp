@@ -2,6 +2,8 @@
 #include "config/factory_defaults.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
+#include "support/scripted_hid_system.h"
+#include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
 
 #include <QDialog>
@@ -75,6 +77,8 @@ protected:
     test::RecordingSleeper sleeper;
     std::unique_ptr<Application> app;
     int dialogAnswer = QDialog::Rejected;
+    test::ScriptedHidSystem noMouse;
+    test::ScriptedMonitor monitor;
 };
 
 TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
