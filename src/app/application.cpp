@@ -38,7 +38,7 @@ bool Application::start() {
     if (balloons_ == nullptr) {
         balloons_ = tray_.get();
     }
-    window_ = std::make_unique<MainWindow>(*model_, *balloons_, messages_);
+    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_, messages_);
     window_->setWindowIcon(appIcon());
     window_->setWindowTitle("Gaming Mouse Setting");
     window_->setHideMinimises(!trayAvailable_);
@@ -50,12 +50,12 @@ bool Application::start() {
     window_->setSkinsDialogRunner([this] { return runSkinsDialog(); });
     relay_.target = window_.get();
 
-    connect(tray_.get(), &QtTray::leftClicked, window_.get(), &MainWindow::showFromTray);
+    connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
     connect(tray_.get(), &QtTray::exitChosen, this, [this] {
         shutDown();
         emit finished(0);
     });
-    connect(window_.get(), &MainWindow::exitRequested, this, [this] {
+    connect(window_.get(), &CPelmoraDlg::exitRequested, this, [this] {
         shutDown();
         emit finished(0);
     });
@@ -110,8 +110,8 @@ void Application::startLink() {
 bool Application::runSkinsDialog() {
     const UiSettings& ui = model_->ui();
     const DialogSkin skin{window_->skinFolder(), ui.textColour, window_->textFont()};
-    SkinsDialog dialog(skin, model_->paths().skinsRoot(), ui.skinName, ui.language, picker_, messages_,
-                       window_->mapToGlobal(QPoint(0, 0)), window_.get());
+    CSkinsDialog dialog(skin, model_->paths().skinsRoot(), ui.skinName, ui.language, picker_, messages_,
+                        window_->mapToGlobal(QPoint(0, 0)), window_.get());
     if (runDialog_(dialog) != QDialog::Accepted) {
         return false;
     }

@@ -56,7 +56,7 @@ public:
     // when a data file given on the command line is unusable (the reason was shown).
     bool start();
 
-    MainWindow& window() { return *window_; }
+    CPelmoraDlg& window() { return *window_; }
     Configurator& model() { return *model_; }
     DeviceSession& device() { return device_; }
     EventReader& reader() { return *reader_; }
@@ -86,7 +86,7 @@ private:
     std::unique_ptr<Configurator> model_;
     std::unique_ptr<QtTray> tray_;
     TrayNotifier* balloons_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<CPelmoraDlg> window_;
     std::unique_ptr<EventReader> reader_;
     std::unique_ptr<MouseConnection> connection_;
     DeviceMonitor* monitor_;

@@ -28,7 +28,7 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-MainWindow::MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& messages)
+CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool)
     , model_(model)
     , tray_(tray)
@@ -38,12 +38,12 @@ MainWindow::MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& mes
     setAttribute(Qt::WA_OpaquePaintEvent);
     hoverTimer_.setSingleShot(true);
     hoverTimer_.setInterval(kHoverDelayMs);
-    connect(&hoverTimer_, &QTimer::timeout, this, &MainWindow::onHoverTimeout);
+    connect(&hoverTimer_, &QTimer::timeout, this, &CPelmoraDlg::onHoverTimeout);
     openUrl_ = [](const QString&) {
     };
 }
 
-void MainWindow::initialise() {
+void CPelmoraDlg::initialise() {
     const Language language = model_.ui().language;
     textFont_ = skinFont(q417::textFont(language));
     titleFont_ = skinFont(q417::titleFont(language));
@@ -61,7 +61,7 @@ void MainWindow::initialise() {
     }
 }
 
-void MainWindow::deviceStatus(int code, int value) {
+void CPelmoraDlg::deviceStatus(int code, int value) {
     const std::optional<Balloon> balloon =
         balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
     if (balloon) {
@@ -72,7 +72,7 @@ void MainWindow::deviceStatus(int code, int value) {
     }
 }
 
-void MainWindow::showFromTray() {
+void CPelmoraDlg::showFromTray() {
     if (!model_.device().deviceReady()) {
         deviceStatus(kStatusMouseNotDetected, 0);
         return;
@@ -90,7 +90,7 @@ void MainWindow::showFromTray() {
     activateWindow();
 }
 
-void MainWindow::rebuildCurrentPage() {
+void CPelmoraDlg::rebuildCurrentPage() {
     // The skin may have changed since the page was built.
     skinFolder_ = q417::skinFolder(model_.paths(), model_.ui().skinName);
     const Page shown = page_;
@@ -103,7 +103,7 @@ void MainWindow::rebuildCurrentPage() {
     }
 }
 
-void MainWindow::showBasicPage() {
+void CPelmoraDlg::showBasicPage() {
     lit_.clear(); // a page switch starts with every button in its normal look
     page_ = Page::Basic;
     basicPageInitialised_ = true;
@@ -111,14 +111,14 @@ void MainWindow::showBasicPage() {
     update();
 }
 
-void MainWindow::showAdvancedPage() {
+void CPelmoraDlg::showAdvancedPage() {
     lit_.clear();
     page_ = Page::Advanced;
     drawFrame(skin::kAdvancedPage, text(model_.ui().language, TextId::textAdvancedSettings));
     update();
 }
 
-void MainWindow::drawFrame(std::string_view background, std::string_view title) {
+void CPelmoraDlg::drawFrame(std::string_view background, std::string_view title) {
     drawImage(background, 0, 0);
     drawText(kTitleRect, qs(title), titleFont_, Qt::AlignLeft | Qt::AlignVCenter);
     for (const FrameLook& look : kFrameHoverOrder) {
@@ -127,7 +127,7 @@ void MainWindow::drawFrame(std::string_view background, std::string_view title) 
     drawText(kWebLinkRect, qs(text(model_.ui().language, TextId::textWebAddress)), textFont_, Qt::AlignCenter);
 }
 
-void MainWindow::drawFrameLook(FrameButton button, bool hover) {
+void CPelmoraDlg::drawFrameLook(FrameButton button, bool hover) {
     for (const FrameLook& look : kFrameHoverOrder) {
         if (look.button != button) {
             continue;
@@ -140,7 +140,7 @@ void MainWindow::drawFrameLook(FrameButton button, bool hover) {
     }
 }
 
-QString MainWindow::frameCaption(FrameButton button) const {
+QString CPelmoraDlg::frameCaption(FrameButton button) const {
     const Language language = model_.ui().language;
     switch (button) {
     case FrameButton::Ok:
@@ -154,21 +154,21 @@ QString MainWindow::frameCaption(FrameButton button) const {
     }
 }
 
-void MainWindow::drawImage(std::string_view name, int x, int y) {
+void CPelmoraDlg::drawImage(std::string_view name, int x, int y) {
     // Page images fail silently: a missing one simply leaves the canvas as it was.
     drawSkinImage(canvas_, skinImagePath(skinFolder_, name), QPoint(x, y));
 }
 
-void MainWindow::drawText(const Rect& rect, const QString& str, const QFont& font, Qt::Alignment align) {
+void CPelmoraDlg::drawText(const Rect& rect, const QString& str, const QFont& font, Qt::Alignment align) {
     const auto& c = model_.ui().textColour;
     canvas_.drawText(rect, str, font, QColor(c[0], c[1], c[2]), align);
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void CPelmoraDlg::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, canvas_.image());
 }
 
-void MainWindow::dispatchClick(QPoint point) {
+void CPelmoraDlg::dispatchClick(QPoint point) {
     const int x = point.x();
     const int y = point.y();
     for (const FrameRegion& region : kFrameClickOrder) {
@@ -218,13 +218,13 @@ void MainWindow::dispatchClick(QPoint point) {
     }
 }
 
-void MainWindow::mousePressEvent(QMouseEvent* event) {
+void CPelmoraDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         dispatchClick(event->position().toPoint());
     }
 }
 
-void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+void CPelmoraDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (frameHoverAt(p.x(), p.y())) {
         hoverPoint_ = p;
@@ -235,7 +235,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     restoreNormalLooks();
 }
 
-void MainWindow::onHoverTimeout() {
+void CPelmoraDlg::onHoverTimeout() {
     const std::optional<FrameButton> button = frameHoverAt(hoverPoint_.x(), hoverPoint_.y());
     if (!button) {
         return;
@@ -255,7 +255,7 @@ void MainWindow::onHoverTimeout() {
     update();
 }
 
-void MainWindow::restoreNormalLooks() {
+void CPelmoraDlg::restoreNormalLooks() {
     if (lit_.empty()) {
         return;
     }
@@ -266,7 +266,7 @@ void MainWindow::restoreNormalLooks() {
     update();
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
+void CPelmoraDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
         hideToTray();
         return;
@@ -274,20 +274,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void CPelmoraDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
     hideToTray();
 }
 
-void MainWindow::changeEvent(QEvent* event) {
+void CPelmoraDlg::changeEvent(QEvent* event) {
     // Minimising from the desktop hides to the tray as the window's own minimise button does.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && !hideMinimises_) {
-        QTimer::singleShot(0, this, &MainWindow::hide);
+        QTimer::singleShot(0, this, &CPelmoraDlg::hide);
     }
     QWidget::changeEvent(event);
 }
 
-void MainWindow::hideToTray() {
+void CPelmoraDlg::hideToTray() {
     if (hideMinimises_) {
         showMinimized();
     } else {

@@ -16,12 +16,12 @@ namespace q417 {
 
 // The main window: frameless, skinned, drawn on a canvas that paint events only copy. It lives in
 // the tray: shown by a tray click, hidden by close, minimise, OK, Cancel, Enter and Escape.
-class MainWindow : public QWidget, public DeviceStatusSink {
+class CPelmoraDlg : public QWidget, public DeviceStatusSink {
     Q_OBJECT
 public:
     enum class Page { Rebuilding = 0, Basic = 1, Advanced = 2 };
 
-    MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& messages);
+    CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages);
 
     // Start-up after the model is loaded: the skin background sizes the window; the basic page is
     // built when the mouse is ready.

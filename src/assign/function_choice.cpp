@@ -48,21 +48,21 @@ struct ParametersOf {
         }
         FunctionParameters p;
         p.fireKeyIndex = rowByte(c.row);
-        p.fireKeyCode = fireKeyCode(c.row);
+        p.fireKeyCode = FireKeyCode(c.row);
         p.fireSpeed = c.speed;
         p.fireTimes = c.times;
         return p;
     }
     std::optional<FunctionParameters> operator()(const SingleKeyChoice& c) const {
         FunctionParameters p;
-        p.singleKeyCode = keyNameToUsage(c.keyName);
+        p.singleKeyCode = KeyNameToUsage(c.keyName);
         return p;
     }
     std::optional<FunctionParameters> operator()(const ComboKeyChoice& c) const {
         FunctionParameters p;
-        p.comboModifiers = modifierNameToBit(c.modifierName);
-        p.comboKey1 = keyNameToUsage(c.key1Name);
-        p.comboKey2 = keyNameToUsage(c.key2Name);
+        p.comboModifiers = ModifierNameToBit(c.modifierName);
+        p.comboKey1 = KeyNameToUsage(c.key1Name);
+        p.comboKey2 = KeyNameToUsage(c.key2Name);
         return p;
     }
     std::optional<FunctionParameters> operator()(const MacroKeyChoice& c) const {
@@ -92,7 +92,7 @@ ChoiceOutcome store(MouseConfig& config, KeyLabels& labels, std::size_t button, 
 
 } // namespace
 
-ChoiceOutcome applyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
+ChoiceOutcome ApplyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
                                   std::size_t row, const std::optional<DialogChoice>& dialogResult) {
     if (button >= kButtonCount) {
         return ChoiceOutcome::NotStored;

@@ -50,9 +50,9 @@ std::string comboKeyText(const ComboKeyChoice& choice) {
         }
         text += name;
     };
-    append(choice.modifierName, modifierNameToBit(choice.modifierName));
-    append(choice.key1Name, keyNameToUsage(choice.key1Name));
-    append(choice.key2Name, keyNameToUsage(choice.key2Name));
+    append(choice.modifierName, ModifierNameToBit(choice.modifierName));
+    append(choice.key1Name, KeyNameToUsage(choice.key1Name));
+    append(choice.key2Name, KeyNameToUsage(choice.key2Name));
     return text;
 }
 

@@ -75,7 +75,7 @@ std::uint8_t evaluate(const ByteRule& rule, const KeyBank& bank, std::uint8_t dp
 
 } // namespace
 
-KeyWord encodeKeyWord(const MouseConfig& config, std::size_t mode, std::size_t button) {
+KeyWord EncodeKeyWord(const MouseConfig& config, std::size_t mode, std::size_t button) {
     if (mode >= kModeCount || button >= kButtonCount) {
         return {};
     }

@@ -13,6 +13,6 @@ using KeyWord = std::array<std::uint8_t, 4>;
 
 // The key word of `button` in key mode `mode` (0 = Mode A), built from that mode's bank and its
 // dpiSwitchMode. Function 15 and above, and a mode or button out of range, give 00 00 00 00.
-[[nodiscard]] KeyWord encodeKeyWord(const MouseConfig& config, std::size_t mode, std::size_t button);
+[[nodiscard]] KeyWord EncodeKeyWord(const MouseConfig& config, std::size_t mode, std::size_t button);
 
 } // namespace q417

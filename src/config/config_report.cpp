@@ -63,7 +63,7 @@ std::string describeButton(const MouseConfig& c, std::size_t mode, std::size_t b
     default:
         break;
     }
-    const KeyWord word = encodeKeyWord(c, mode, b);
+    const KeyWord word = EncodeKeyWord(c, mode, b);
     os << ", word";
     for (const std::uint8_t byte : word) {
         os << ' ' << hex(byte).substr(2);

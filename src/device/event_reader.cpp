@@ -36,7 +36,7 @@ bool EventReader::start() {
     stopping_ = false;
     handOverPending_ = false;
     try {
-        thread_ = std::thread([this] { run(); });
+        thread_ = std::thread([this] { readerLoop(); });
     } catch (const std::system_error&) {
         return false;
     }
@@ -82,7 +82,7 @@ EventReader::Current EventReader::current() {
     return current_;
 }
 
-void EventReader::run() {
+void EventReader::readerLoop() {
     // Named, so that tools listing the program's threads can tell the reader apart.
     (void)pthread_setname_np(pthread_self(), "q417-events");
     std::array<std::uint8_t, kReportBufferSize> report{};

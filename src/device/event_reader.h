@@ -69,7 +69,7 @@ private:
         std::uint64_t generation = 0;
     };
 
-    void run();
+    void readerLoop();
     Current current();
     void handOver(int kind, int value);
     void waitForWake();

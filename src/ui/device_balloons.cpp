@@ -69,7 +69,7 @@ std::string suffixFor(const BalloonRule& rule, int value, const MouseConfig& con
     case Suffix::StageDpiValue: {
         // The rules admit only stages 1 to 4; the check keeps the index inside the record anyway.
         const auto stage = static_cast<std::size_t>(value - 1);
-        return stage < kDpiStageCount ? dpiValueName(sensorKind, config.dpiLevel[stage]) : std::string{};
+        return stage < kDpiStageCount ? DpiValueName(sensorKind, config.dpiLevel[stage]) : std::string{};
     }
     case Suffix::Decimal:
         return std::to_string(value);

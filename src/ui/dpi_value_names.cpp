@@ -20,7 +20,7 @@ constexpr std::array<std::span<const std::string_view>, 4> kValuesByKind{kKind0,
 
 } // namespace
 
-std::string dpiValueName(std::uint8_t sensorKind, std::uint8_t level) {
+std::string DpiValueName(std::uint8_t sensorKind, std::uint8_t level) {
     if (sensorKind >= kValuesByKind.size()) {
         return {};
     }

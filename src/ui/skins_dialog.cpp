@@ -42,8 +42,9 @@ void drawSunkenBox(SkinCanvas& canvas, const Rect& r) {
 
 } // namespace
 
-SkinsDialog::SkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName,
-                         Language language, ColourPicker& picker, MessageSink& messages, QPoint origin, QWidget* parent)
+CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName,
+                           Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
+                           QWidget* parent)
     : SkinnedDialog(skin, SkinnedDialogKind::Skins, captionsIn(language), messages, origin, parent)
     , skinsRoot_(std::move(skinsRoot))
     , picker_(picker)
@@ -55,7 +56,7 @@ SkinsDialog::SkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot
     connect(skinList_, &SkinDropDown::chosen, this, [this](int row) { chooseSkin(row); });
 }
 
-QStringList SkinsDialog::listSkins() {
+QStringList CSkinsDialog::listSkins() {
     // Read afresh at every opening: a skin copied in meanwhile is listed.
     listedNames_ = listSkinNames(skinsRoot_);
     QStringList rows;
@@ -65,7 +66,7 @@ QStringList SkinsDialog::listSkins() {
     return rows;
 }
 
-void SkinsDialog::drawContents(SkinCanvas& canvas) {
+void CSkinsDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return; // no texts and no controls without the background
     }
@@ -80,7 +81,7 @@ void SkinsDialog::drawContents(SkinCanvas& canvas) {
                     font(), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void SkinsDialog::clickAt(QPoint point) {
+void CSkinsDialog::clickAt(QPoint point) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -91,7 +92,7 @@ void SkinsDialog::clickAt(QPoint point) {
     }
 }
 
-void SkinsDialog::pickColour() {
+void CSkinsDialog::pickColour() {
     const auto& c = choice_.colour;
     const std::optional<QColor> picked = picker_.pickColour(QColor(c[0], c[1], c[2]), this);
     if (!picked) {
@@ -103,7 +104,7 @@ void SkinsDialog::pickColour() {
     redraw();
 }
 
-void SkinsDialog::chooseSkin(int row) {
+void CSkinsDialog::chooseSkin(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= listedNames_.size()) {
         return;
     }

@@ -26,13 +26,13 @@ struct SkinChoice {
 // Picks another skin from the folders under Skins and another interface text colour. It changes
 // nothing itself: on Accepted the caller takes `choice()`, stores it in str.ini and redraws; on
 // Rejected (Cancel, close) the caller does nothing.
-class SkinsDialog : public SkinnedDialog {
+class CSkinsDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     // `skin` is the current skin (its folder and text colour start the choice); `skinsRoot` the
     // Skins folder; `skinName` the current skin's name.
-    SkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName, Language language,
-                ColourPicker& picker, MessageSink& messages, QPoint origin, QWidget* parent = nullptr);
+    CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName, Language language,
+                 ColourPicker& picker, MessageSink& messages, QPoint origin, QWidget* parent = nullptr);
 
     // The values chosen so far; what the dialog opened with until the user changes them.
     [[nodiscard]] const SkinChoice& choice() const { return choice_; }

@@ -16,7 +16,7 @@ protected:
 
     KeyWord wordFor(std::uint8_t function, const FunctionParameters& parameters) {
         storeButtonFunction(config, kButton, static_cast<ButtonFunction>(function), parameters);
-        return encodeKeyWord(config, config.editedBankIndex(), kButton);
+        return EncodeKeyWord(config, config.editedBankIndex(), kButton);
     }
 
     MouseConfig config{};
@@ -69,15 +69,15 @@ TEST_F(KeyWordTest, EachModeReadsItsOwnBankAndDpiVariant) {
     }
     config.dpiSwitchMode[0][kButton] = 3;
     config.dpiSwitchMode[1][kButton] = 4;
-    EXPECT_EQ(encodeKeyWord(config, 0, kButton), (KeyWord{0x07, 0x00, 0x03, 0x00}));
-    EXPECT_EQ(encodeKeyWord(config, 1, kButton), (KeyWord{0x07, 0x00, 0x04, 0x01}));
+    EXPECT_EQ(EncodeKeyWord(config, 0, kButton), (KeyWord{0x07, 0x00, 0x03, 0x00}));
+    EXPECT_EQ(EncodeKeyWord(config, 1, kButton), (KeyWord{0x07, 0x00, 0x04, 0x01}));
 }
 
 TEST_F(KeyWordTest, ModeOrButtonOutOfRangeGivesZeros) {
     constexpr std::size_t kHuge = std::numeric_limits<std::size_t>::max();
     const std::pair<std::size_t, std::size_t> places[] = {{kModeCount, 0}, {0, kButtonCount}, {kHuge, kHuge}};
     for (const auto& [mode, button] : places) {
-        EXPECT_EQ(encodeKeyWord(config, mode, button), KeyWord{}) << "mode " << mode << ", button " << button;
+        EXPECT_EQ(EncodeKeyWord(config, mode, button), KeyWord{}) << "mode " << mode << ", button " << button;
     }
 }
 

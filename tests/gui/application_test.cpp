@@ -67,7 +67,7 @@ protected:
         };
         return seams;
     }
-    MainWindow& window() { return app->window(); }
+    CPelmoraDlg& window() { return app->window(); }
     std::string savedConfig() const { return dir.read("config.bin"); }
 
     test::TempDir dir;
@@ -86,7 +86,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(app->device().deviceReady());
     EXPECT_TRUE(window().basicPageInitialised());
-    EXPECT_EQ(window().currentPage(), MainWindow::Page::Basic);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
     EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 100}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
@@ -167,9 +167,9 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
     EXPECT_FALSE(window().isVisible());
 
     window().dispatchClick({80, 70});
-    EXPECT_EQ(window().currentPage(), MainWindow::Page::Advanced);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Advanced);
     window().dispatchClick({30, 70});
-    EXPECT_EQ(window().currentPage(), MainWindow::Page::Basic);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Basic);
 
     emit app->tray().leftClicked();
     window().dispatchClick({830, 10});

@@ -44,14 +44,14 @@ QStringList rowsOf(const QListWidget& list) {
     return rows;
 }
 
-class SkinsDialogTest : public ::testing::Test {
+class CSkinsDialogTest : public ::testing::Test {
 protected:
-    SkinsDialogTest() {
+    CSkinsDialogTest() {
         skin.addSkinFolder("ember");
         skin.addSkinFolder("Night");
     }
-    std::unique_ptr<SkinsDialog> open() {
-        auto dialog = std::make_unique<SkinsDialog>(
+    std::unique_ptr<CSkinsDialog> open() {
+        auto dialog = std::make_unique<CSkinsDialog>(
             DialogSkin{skin.folder(), kStartColour, skinFont(textFont(Language::English))}, skin.skinsRoot(), "Plain",
             Language::English, picker, messages, QPoint(0, 0));
         dialog->show();
@@ -65,14 +65,14 @@ protected:
     const SkinChoice unchanged{skin.folder(), "Plain", kStartColour};
 };
 
-TEST_F(SkinsDialogTest, StartsFromTheCurrentSkinAndColour) {
+TEST_F(CSkinsDialogTest, StartsFromTheCurrentSkinAndColour) {
     const auto dialog = open();
     EXPECT_EQ(dialog->choice(), unchanged);
     EXPECT_FALSE(dialog->skinList().isOpen());
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(SkinsDialogTest, TheListShowsEverySkinFolder) {
+TEST_F(CSkinsDialogTest, TheListShowsEverySkinFolder) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     ASSERT_TRUE(dialog->skinList().isOpen());
@@ -81,7 +81,7 @@ TEST_F(SkinsDialogTest, TheListShowsEverySkinFolder) {
     EXPECT_EQ(listRect, QRect(42, 146, 109, 120));
 }
 
-TEST_F(SkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
+TEST_F(CSkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     dialog->skinList().choose(1);
@@ -91,14 +91,14 @@ TEST_F(SkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
     EXPECT_EQ(dialog->choice(), (SkinChoice{skin.skinsRoot() / "Night", "Night", kStartColour}));
 }
 
-TEST_F(SkinsDialogTest, ConfirmingUntouchedReturnsWhatItOpenedWith) {
+TEST_F(CSkinsDialogTest, ConfirmingUntouchedReturnsWhatItOpenedWith) {
     const auto dialog = open();
     click(*dialog, kOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice(), unchanged);
 }
 
-TEST_F(SkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
+TEST_F(CSkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     std::filesystem::remove(skin.skinsRoot() / "ember");
@@ -106,7 +106,7 @@ TEST_F(SkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
     EXPECT_EQ(dialog->choice(), (SkinChoice{skin.folder(), "ember", kStartColour}));
 }
 
-TEST_F(SkinsDialogTest, TheColourComesFromThePicker) {
+TEST_F(CSkinsDialogTest, TheColourComesFromThePicker) {
     picker.answer = QColor(10, 20, 30);
     const auto dialog = open();
     click(*dialog, kSwatch);
@@ -119,7 +119,7 @@ TEST_F(SkinsDialogTest, TheColourComesFromThePicker) {
     EXPECT_EQ(dialog->choice().colour, (std::array<std::uint8_t, 3>{10, 20, 30}));
 }
 
-TEST_F(SkinsDialogTest, CancelAndCloseEndRejected) {
+TEST_F(CSkinsDialogTest, CancelAndCloseEndRejected) {
     picker.answer = QColor(1, 2, 3);
     for (const QPoint end : {kCancel, kClose}) {
         const auto dialog = open();
@@ -132,7 +132,7 @@ TEST_F(SkinsDialogTest, CancelAndCloseEndRejected) {
     }
 }
 
-TEST_F(SkinsDialogTest, ClicksOutsideTheListCloseIt) {
+TEST_F(CSkinsDialogTest, ClicksOutsideTheListCloseIt) {
     struct Case {
         const char* what;
         QPoint point;
@@ -154,7 +154,7 @@ TEST_F(SkinsDialogTest, ClicksOutsideTheListCloseIt) {
     }
 }
 
-TEST_F(SkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
+TEST_F(CSkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     for (int i = 0; i < 20; ++i) {
         skin.addSkinFolder(("skin" + std::to_string(10 + i)).c_str());
     }
@@ -175,7 +175,7 @@ TEST_F(SkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     EXPECT_EQ(bar->value(), 3);
 }
 
-TEST_F(SkinsDialogTest, WithoutItsBackgroundItHasNoControlsButItsButtonsWork) {
+TEST_F(CSkinsDialogTest, WithoutItsBackgroundItHasNoControlsButItsButtonsWork) {
     skin.remove(skin::kSkinsDialog);
     picker.answer = QColor(1, 2, 3);
     const auto dialog = open();

@@ -20,7 +20,7 @@ TEST(DpiValueName, FirstAndLastOfEachKind) {
         {3, 7, "3200"}, {3, 8, ""},    {4, 0, ""},      {255, 1, ""},   {0, 255, ""},  {3, 255, ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(dpiValueName(c.kind, c.level), c.name) << "kind " << int{c.kind} << ", level " << int{c.level};
+        EXPECT_EQ(DpiValueName(c.kind, c.level), c.name) << "kind " << int{c.kind} << ", level " << int{c.level};
     }
 }
 
@@ -29,7 +29,7 @@ TEST(DpiValueName, NamedExactlyWhereTheSensorHasADpiCode) {
         for (int level = 0; level <= 255; ++level) {
             const auto k = static_cast<std::uint8_t>(kind);
             const auto l = static_cast<std::uint8_t>(level);
-            EXPECT_EQ(dpiValueName(k, l).empty(), static_cast<std::size_t>(level) >= dpiLevelCount(k))
+            EXPECT_EQ(DpiValueName(k, l).empty(), static_cast<std::size_t>(level) >= dpiLevelCount(k))
                 << "kind " << kind << ", level " << level;
         }
     }
@@ -39,7 +39,7 @@ TEST(DpiValueName, ValuesRiseWithTheLevel) {
     for (std::uint8_t kind = 0; kind < 4; ++kind) {
         int previous = 0;
         for (std::size_t level = 0; level < dpiLevelCount(kind); ++level) {
-            const std::string name = dpiValueName(kind, static_cast<std::uint8_t>(level));
+            const std::string name = DpiValueName(kind, static_cast<std::uint8_t>(level));
             int value = 0;
             const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), value);
             EXPECT_TRUE(error == std::errc{} && end == name.data() + name.size()) << name;
