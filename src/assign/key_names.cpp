@@ -44,6 +44,8 @@ constexpr std::array<NamedCode, A + B> joined(const std::array<NamedCode, A>& fi
     return out;
 }
 
+// Names as an English keyboard layout reports them; codes are HID Keyboard/Keypad usages, except
+// the mouse's own button codes at the end.
 constexpr auto kKeyNames =
     joined(kLettersAndDigits, std::to_array<NamedCode>({
                                   // main block punctuation and editing keys; 0x32 is the non-US hash key
