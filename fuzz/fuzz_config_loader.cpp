@@ -1,11 +1,10 @@
 // Loads arbitrary bytes as config.bin: any size, any content.
 #include "config/config_file.h"
+#include "scratch_file.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -14,24 +13,12 @@ public:
     void showMessage(const std::string&, const std::string&) override {}
 };
 
-const std::filesystem::path& scratchFile() {
-    static const std::filesystem::path path = [] {
-        const auto dir = std::filesystem::temp_directory_path() / ("q417-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        return dir / "config.bin";
-    }();
-    return path;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    {
-        std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    const std::filesystem::path& path = q417::fuzz::writeScratchFile("config.bin", data, size);
     IgnoreMessages messages;
-    q417::ConfigFile file(scratchFile(), messages);
+    q417::ConfigFile file(path, messages);
     q417::MouseConfig config{};
     const bool loaded = file.loadConfig(config).ok();
     if (loaded != (size == q417::kConfigFileSize)) {
