@@ -93,8 +93,8 @@ void CSkinsDialog::clickAt(QPoint point) {
 }
 
 void CSkinsDialog::pickColour() {
-    const auto& c = choice_.colour;
-    const std::optional<QColor> picked = picker_.pickColour(QColor(c[0], c[1], c[2]), this);
+    // The picker opens on black, whatever the current colour.
+    const std::optional<QColor> picked = picker_.pickColour(QColor(Qt::black), this);
     if (!picked) {
         return;
     }
