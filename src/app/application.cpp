@@ -7,10 +7,37 @@
 #include "ui/skins_dialog.h"
 
 #include <QDesktopServices>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <iostream>
 
 namespace q417 {
+
+namespace {
+
+// Runs an action once, after the window's first frame is on screen.
+class FirstExposure : public QObject {
+public:
+    FirstExposure(QObject* parent, std::function<void()> action)
+        : QObject(parent)
+        , action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* window = qobject_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window != nullptr && window->isExposed() && action_) {
+            // After this event is handled, so the frame is drawn first.
+            QTimer::singleShot(0, this, [action = std::exchange(action_, {})] { action(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+} // namespace
 
 Application::Application(const GuiOptions& options, Seams seams)
     : options_(options)
@@ -65,12 +92,19 @@ bool Application::start() {
         messages_.showMessage(opened.message, "error");
         return false;
     }
-    startLink();
-    window_->initialise();
-    // With no tray to come back from, the window shows at once and hiding minimises it.
-    if (!trayAvailable_) {
-        window_->show();
+    if (trayAvailable_) {
+        startLink();
+        window_->initialise();
+        return true;
     }
+    // With no tray to come back from, the window shows at once and hiding minimises it. It shows
+    // its background first; the link's handshake pauses and the page follow its first frame.
+    window_->initialise();
+    window_->show();
+    window_->windowHandle()->installEventFilter(new FirstExposure(window_.get(), [this] {
+        startLink();
+        window_->showBasicPageIfReady();
+    }));
     return true;
 }
 
@@ -89,7 +123,7 @@ void Application::startLink() {
                                             });
     MouseConnection::Hooks hooks{[this] { DeviceCommands(device_.transport(), device_.image()).refreshSensorBlock(); },
                                  [this] {
-                                     window_->hide();
+                                     window_->hideToTray();
                                  }};
     connection_ = std::make_unique<MouseConnection>(device_.backend(), device_.transport(), *reader_, relay_, hooks);
     connection_->start();

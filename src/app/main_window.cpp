@@ -48,7 +48,16 @@ void CPelmoraDlg::initialise() {
     textFont_ = skinFont(q417::textFont(language));
     titleFont_ = skinFont(q417::titleFont(language));
     skinFolder_ = q417::skinFolder(model_.paths(), model_.ui().skinName);
-    const std::optional<QImage> main = loadSkinBackground(*this, skinImagePath(skinFolder_, skin::kMainBackground));
+    const std::filesystem::path background = skinImagePath(skinFolder_, skin::kMainBackground);
+    if (model_.device().deviceReady()) {
+        // The page covers the whole window at once: its background only gives the window its size.
+        const std::optional<QSize> size = skinImageSize(background);
+        setFixedSize(size.value_or(kFallbackSize));
+        canvas_.reset(size.value_or(kFallbackSize));
+        showBasicPage();
+        return;
+    }
+    const std::optional<QImage> main = loadSkinBackground(*this, background);
     if (main) {
         canvas_.assign(*main);
     } else {
@@ -56,7 +65,10 @@ void CPelmoraDlg::initialise() {
         setFixedSize(kFallbackSize);
         canvas_.reset(kFallbackSize);
     }
-    if (model_.device().deviceReady()) {
+}
+
+void CPelmoraDlg::showBasicPageIfReady() {
+    if (model_.device().deviceReady() && !basicPageInitialised_) {
         showBasicPage();
     }
 }
@@ -66,9 +78,6 @@ void CPelmoraDlg::deviceStatus(int code, int value) {
         balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
     if (balloon) {
         tray_.showBalloon(balloon->text, balloon->title, code == kStatusMouseNotDetected, balloon->timeoutMs);
-    }
-    if (code == kStatusMouseNotDetected) {
-        hideToTray();
     }
 }
 

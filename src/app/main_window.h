@@ -26,6 +26,8 @@ public:
     // Start-up after the model is loaded: the skin background sizes the window; the basic page is
     // built when the mouse is ready.
     void initialise();
+    // Builds the basic page if the mouse is ready and it was never built.
+    void showBasicPageIfReady();
 
     // Device status from the link (handshake, arrival, removal) and the mouse's own events.
     void deviceStatus(int code, int value) override;
@@ -53,6 +55,9 @@ public:
         onHoverTimeout();
     }
 
+    // Hides the window to the tray, or minimises it where there is no tray.
+    void hideToTray();
+
     // The click dispatcher, also reachable from tests without synthesising events.
     void dispatchClick(QPoint point);
     // Tears down and builds the current page again from the record, in the current skin.
@@ -73,7 +78,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void hideToTray();
     void showBasicPage();
     void showAdvancedPage();
     void drawFrame(std::string_view background, std::string_view title);

@@ -46,7 +46,15 @@ void SkinCanvas::blend(const QImage& prepared, QPoint topLeft) {
     if (image_.isNull() || prepared.isNull()) {
         return;
     }
-    const QImage source = prepared.format() == kPreparedFormat ? prepared : prepareImage(prepared);
+    const QImage source =
+        prepared.format() == kPreparedFormat || prepared.format() == kOpaqueFormat ? prepared : prepareImage(prepared);
+    if (source.format() == kOpaqueFormat) {
+        // Nothing to blend: an opaque image is copied as it is.
+        QPainter painter(&image_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(topLeft, source);
+        return;
+    }
     blendSourceOver(rowsOf(image_), rowsOf(source), topLeft.x(), topLeft.y());
 }
 

@@ -23,6 +23,9 @@ QImage prepareImage(const QImage& decoded) {
     if (decoded.isNull()) {
         return {};
     }
+    if (!decoded.hasAlphaChannel()) {
+        return decoded.convertToFormat(kOpaqueFormat);
+    }
     QImage image = decoded.convertToFormat(QImage::Format_RGBA8888);
     if (image.isNull()) {
         return {};
@@ -50,6 +53,15 @@ std::optional<QImage> loadSkinImage(const std::filesystem::path& file) {
         return std::nullopt;
     }
     return prepared;
+}
+
+std::optional<QSize> skinImageSize(const std::filesystem::path& file) {
+    QImageReader reader(QFile::decodeName(file.c_str()), "png");
+    reader.setDecideFormatFromContent(false);
+    if (!reader.canRead() || !sensibleSize(reader.size())) {
+        return std::nullopt;
+    }
+    return reader.size();
 }
 
 bool drawSkinImage(SkinCanvas& canvas, const std::filesystem::path& file, QPoint topLeft) {

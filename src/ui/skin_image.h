@@ -24,12 +24,19 @@ inline constexpr int kMaxSkinImageSide = 4096;
 // What a dialog shows, under the program's title, for every skin image it cannot draw.
 inline constexpr const char* kLoadImageFailedText = "LoadPng---Load image failed.";
 
-// Any decoded image brought into the prepared format: images without alpha become opaque.
+// Images without an alpha channel are kept in this format and copied, not blended.
+inline constexpr QImage::Format kOpaqueFormat = QImage::Format_RGBX8888;
+
+// Any decoded image brought into the format it is drawn in: an image with an alpha channel is
+// premultiplied into kPreparedFormat; one without is kept opaque in kOpaqueFormat.
 [[nodiscard]] QImage prepareImage(const QImage& decoded);
 
 // Reads a PNG file and prepares it. Nothing for a missing, unreadable, corrupt, empty or oversized
 // file. Every call reads the file afresh, so a changed skin is seen at once.
 [[nodiscard]] std::optional<QImage> loadSkinImage(const std::filesystem::path& file);
+
+// The size a skin image's header gives, without decoding it; nothing when it is unusable.
+[[nodiscard]] std::optional<QSize> skinImageSize(const std::filesystem::path& file);
 
 // Draws a skin image at its natural size with its top-left corner at `topLeft`. The pages' variant:
 // an image that cannot be loaded leaves the canvas as it was and says nothing. False on failure.

@@ -256,6 +256,9 @@ TEST_F(ApplicationTest, SkinsDialogConfirmedWritesTheSkinAndShowsTheWindowCancel
 TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {
     start(true, false);
     EXPECT_TRUE(window().isVisible());
+    // The link and the page follow the first frame.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window().basicPageInitialised(); }, 10'000));
+    EXPECT_TRUE(app->device().deviceReady());
     QTest::keyClick(&window(), Qt::Key_Escape);
     EXPECT_TRUE(window().isMinimized());
 }
