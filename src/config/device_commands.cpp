@@ -1,5 +1,6 @@
 #include "config/device_commands.h"
 
+#include "device/command_codes.h"
 #include "device/transport.h"
 
 #include <algorithm>
@@ -8,22 +9,6 @@
 namespace q417 {
 
 namespace {
-
-enum Command : std::uint8_t {
-    kSetReportRate = 0x01,
-    kWriteSensorBlock = 0x03,
-    kWriteLedParams = 0x07,
-    kWriteEffect = 0x0D,
-    kWriteConfigBlock = 0x10,
-    kWriteDpiStages = 0x11,
-    kWriteKeyMatrix = 0x12,
-    kWriteMacroSlot = 0x13,
-    kReadSensorBlock = 0x83,
-    kReadLedParams = 0x87,
-    kReadEffect = 0x8D,
-    kReadConfigBlock = 0x90,
-    kReadMacroSlot = 0x93,
-};
 
 constexpr std::uint8_t kSensorOption2Bit = 0x40;
 constexpr std::size_t kLongestAnswer = 256; // a one-byte length in whole 32-byte chunks
@@ -37,7 +22,7 @@ Frame frameOf(std::uint8_t code) {
 } // namespace
 
 void DeviceCommands::readSensorBlock() {
-    Frame f = frameOf(kReadSensorBlock);
+    Frame f = frameOf(code::kReadSensorBlock);
     transport_.sendCommand(f);
     std::copy_n(f.begin() + 1, 4, image_.sensorBlock.begin());
     image_.sensorKind = image_.sensorBlock[0];
@@ -46,25 +31,25 @@ void DeviceCommands::readSensorBlock() {
 void DeviceCommands::refreshSensorBlock() {
     readSensorBlock();
     image_.sensorBlock[3] |= kSensorOption2Bit;
-    Frame w = frameOf(kWriteSensorBlock);
+    Frame w = frameOf(code::kWriteSensorBlock);
     std::copy(image_.sensorBlock.begin(), image_.sensorBlock.end(), w.begin() + 1);
     transport_.sendCommand(w);
 }
 
 void DeviceCommands::setReportRate(std::uint8_t reportRate) {
-    Frame f = frameOf(kSetReportRate);
+    Frame f = frameOf(code::kWriteReportRate);
     f[1] = reportRate;
     transport_.sendCommand(f);
 }
 
 void DeviceCommands::readEffect() {
-    Frame f = frameOf(kReadEffect);
+    Frame f = frameOf(code::kReadEffect);
     transport_.sendCommand(f);
     std::copy_n(f.begin() + 1, 3, image_.effectBlock.begin());
 }
 
 void DeviceCommands::writeEffect() {
-    Frame f = frameOf(kWriteEffect);
+    Frame f = frameOf(code::kWriteEffect);
     std::copy(image_.effectBlock.begin(), image_.effectBlock.end(), f.begin() + 1);
     transport_.sendCommand(f);
 }
@@ -73,7 +58,7 @@ void DeviceCommands::readLedParams() {
     // One frame serves both requests: the second carries what the first answer left in it.
     Frame f{};
     for (std::uint8_t index = 0; index < 2; ++index) {
-        f[0] = kReadLedParams;
+        f[0] = code::kReadLedParams;
         f[1] = index;
         transport_.sendCommand(f);
         if (f[1] < image_.ledParams.size()) {
@@ -85,7 +70,7 @@ void DeviceCommands::readLedParams() {
 
 void DeviceCommands::writeLedParams() {
     for (std::uint8_t index = 0; index < 2; ++index) {
-        Frame f = frameOf(kWriteLedParams);
+        Frame f = frameOf(code::kWriteLedParams);
         f[1] = index;
         std::copy(image_.ledParams[index].begin(), image_.ledParams[index].end(), f.begin() + 2);
         transport_.sendCommand(f);
@@ -95,7 +80,7 @@ void DeviceCommands::writeLedParams() {
 
 void DeviceCommands::readConfigBlocks() {
     for (std::uint8_t block = 0; block < 2; ++block) {
-        Frame f = frameOf(kReadConfigBlock);
+        Frame f = frameOf(code::kReadConfigBlock);
         f[1] = block;
         std::array<std::uint8_t, kLongestAnswer> answer{};
         transport_.transferLong(f, answer);
@@ -109,7 +94,7 @@ void DeviceCommands::readConfigBlocks() {
 
 void DeviceCommands::writeConfigBlocks() {
     for (std::uint8_t block = 0; block < 2; ++block) {
-        Frame f = frameOf(kWriteConfigBlock);
+        Frame f = frameOf(code::kWriteConfigBlock);
         f[1] = block;
         f[2] = kConfigBlockSize;
         std::array<std::uint8_t, 32> chunk{};
@@ -120,7 +105,7 @@ void DeviceCommands::writeConfigBlocks() {
 }
 
 void DeviceCommands::writeDpiStages() {
-    Frame f = frameOf(kWriteDpiStages);
+    Frame f = frameOf(code::kWriteDpiStages);
     f[1] = image_.dpiStageCount;
     f[2] = static_cast<std::uint8_t>(image_.dpiStages.size());
     std::array<std::uint8_t, 32> chunk{};
@@ -130,7 +115,7 @@ void DeviceCommands::writeDpiStages() {
 
 void DeviceCommands::writeKeyMatrices() {
     for (std::uint8_t matrix = 1; matrix <= kKeyMatrixCount; ++matrix) {
-        Frame f = frameOf(kWriteKeyMatrix);
+        Frame f = frameOf(code::kWriteKeyMatrix);
         f[1] = matrix;
         f[2] = static_cast<std::uint8_t>(sizeof(KeyMatrix));
         transport_.transferLong(f, image_.keyMatrices[matrix - 1]);
@@ -140,7 +125,7 @@ void DeviceCommands::writeKeyMatrices() {
 
 void DeviceCommands::writeMacros() {
     for (std::uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
-        Frame f = frameOf(kWriteMacroSlot);
+        Frame f = frameOf(code::kWriteMacroSlot);
         f[1] = slot;
         f[2] = static_cast<std::uint8_t>(sizeof(MacroSlot));
         std::array<std::uint8_t, sizeof(MacroSlot)> bytes{};
@@ -152,7 +137,7 @@ void DeviceCommands::writeMacros() {
 
 void DeviceCommands::readBackMacros() {
     for (std::uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
-        Frame f = frameOf(kReadMacroSlot);
+        Frame f = frameOf(code::kReadMacroSlot);
         f[1] = slot;
         std::array<std::uint8_t, kLongestAnswer> answer{};
         transport_.transferLong(f, answer);

@@ -1,5 +1,6 @@
 #include "device/simulated_mouse.h"
 
+#include "device/command_codes.h"
 #include "device/sim_state.h"
 
 #include <algorithm>
@@ -7,23 +8,6 @@
 namespace q417 {
 
 namespace {
-
-namespace code {
-constexpr std::uint8_t kHandshake = 0x00;
-constexpr std::uint8_t kWriteReportRate = 0x01;
-constexpr std::uint8_t kWriteSensorBlock = 0x03;
-constexpr std::uint8_t kWriteLedParams = 0x07;
-constexpr std::uint8_t kWriteEffect = 0x0D;
-constexpr std::uint8_t kWriteConfigBlock = 0x10;
-constexpr std::uint8_t kWriteDpiStages = 0x11;
-constexpr std::uint8_t kWriteKeyMatrix = 0x12;
-constexpr std::uint8_t kWriteMacroSlot = 0x13;
-constexpr std::uint8_t kReadSensorBlock = 0x83;
-constexpr std::uint8_t kReadLedParams = 0x87;
-constexpr std::uint8_t kReadEffect = 0x8D;
-constexpr std::uint8_t kReadConfigBlock = 0x90;
-constexpr std::uint8_t kReadMacroSlot = 0x93;
-} // namespace code
 
 constexpr std::size_t kChunkData = 32;
 
