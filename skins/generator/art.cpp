@@ -176,6 +176,15 @@ void chevron(QPainter& p, const QRectF& r, QColor colour, Chevron direction, qre
     p.restore();
 }
 
+void titleBar(QPainter& p, qreal width, int height, const Palette& c) {
+    QLinearGradient bar(QPointF(0, 0), QPointF(0, height));
+    bar.setColorAt(0, c.titleTop);
+    bar.setColorAt(1, c.titleBottom);
+    p.fillRect(QRectF(0, 0, width, height), bar);
+    p.fillRect(QRectF(0, height, width, 1), QColor(0, 0, 0, 140));
+    fadedLine(p, 0, width, height + 1.5, c.accentSoft);
+}
+
 void fadedLine(QPainter& p, qreal x0, qreal x1, qreal y, QColor colour) {
     QLinearGradient gradient(QPointF(x0, y), QPointF(x1, y));
     QColor clear = colour;

@@ -81,6 +81,9 @@ void chevron(QPainter& p, const QRectF& r, QColor colour, Chevron direction, qre
 // A faint line across, fading out at both ends.
 void fadedLine(QPainter& p, qreal x0, qreal x1, qreal y, QColor colour);
 
+// The title bar across the top of a window, `height` pixels tall, with its shadow and accent line.
+void titleBar(QPainter& p, qreal width, int height, const Palette& c);
+
 // The soft glow of a light behind something.
 void glow(QPainter& p, QPointF centre, qreal radius, QColor colour, int alpha);
 

@@ -25,12 +25,7 @@ void dialogFrame(QPainter& p, const Palette& c, const QString& title, bool butto
     body.setColorAt(1, c.baseBottom);
     p.fillRect(all, body);
 
-    QLinearGradient bar(QPointF(0, 0), QPointF(0, kTitleBarBottom));
-    bar.setColorAt(0, c.titleTop);
-    bar.setColorAt(1, c.titleBottom);
-    p.fillRect(QRectF(0, 0, all.width(), kTitleBarBottom), bar);
-    p.fillRect(QRectF(0, kTitleBarBottom, all.width(), 1), QColor(0, 0, 0, 140));
-    fadedLine(p, 0, all.width(), kTitleBarBottom + 1.5, c.accentSoft);
+    titleBar(p, all.width(), kTitleBarBottom, c);
     headingMark(p, 12, 15, c);
     text(p, QRectF(22, 0, 300, kTitleBarBottom), title.toUpper(), uiFont(12, true, 1.2), c.ink,
          Qt::AlignLeft | Qt::AlignVCenter);

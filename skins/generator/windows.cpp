@@ -24,12 +24,7 @@ void windowFrame(QPainter& p, const Palette& c, int bottomBarTop = kBottomBarTop
     p.fillRect(all, base);
     glow(p, QPointF(all.center().x(), 330), 420, c.accent, 18);
 
-    QLinearGradient title(QPointF(0, 0), QPointF(0, kTitleBarBottom));
-    title.setColorAt(0, c.titleTop);
-    title.setColorAt(1, c.titleBottom);
-    p.fillRect(QRectF(0, 0, all.width(), kTitleBarBottom), title);
-    p.fillRect(QRectF(0, kTitleBarBottom, all.width(), 1), QColor(0, 0, 0, 140));
-    fadedLine(p, 0, all.width(), kTitleBarBottom + 1.5, c.accentSoft);
+    titleBar(p, all.width(), kTitleBarBottom, c);
 
     // The mark and name of the program.
     p.save();

@@ -65,7 +65,7 @@ bool Application::start() {
     if (balloons_ == nullptr) {
         balloons_ = tray_.get();
     }
-    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_, messages_);
+    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_);
     window_->setWindowIcon(appIcon());
     window_->setWindowTitle("Gaming Mouse Setting");
     window_->setHideMinimises(!trayAvailable_);

@@ -28,11 +28,10 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages)
+CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool)
     , model_(model)
-    , tray_(tray)
-    , messages_(messages) {
+    , tray_(tray) {
     setObjectName("VeskR22_KX417Class");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -21,7 +21,7 @@ class CPelmoraDlg : public QWidget, public DeviceStatusSink {
 public:
     enum class Page { Rebuilding = 0, Basic = 1, Advanced = 2 };
 
-    CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages);
+    CPelmoraDlg(Configurator& model, TrayNotifier& tray);
 
     // Start-up after the model is loaded: the skin background sizes the window; the basic page is
     // built when the mouse is ready.
@@ -89,7 +89,6 @@ private:
 
     Configurator& model_;
     TrayNotifier& tray_;
-    MessageSink& messages_;
     SkinCanvas canvas_;
     std::filesystem::path skinFolder_;
     QFont textFont_;
