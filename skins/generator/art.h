@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/rect.h"
+#include "skin/rect.h"
 #include "palette.h"
 
 #include <QFont>

@@ -1,7 +1,7 @@
 // The small images: buttons, drop-down boxes, slider cells and tick boxes, each sized to the
 // rectangle the windows draw it at.
 #include "art.h"
-#include "ui/skin_files.h"
+#include "skin/skin_files.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // The backgrounds of the eight dialogs. OK, Cancel and the close button are drawn over them at
 // the dialogs' common places; captions the dialogs do not draw themselves are part of the image.
 #include "art.h"
-#include "ui/skin_files.h"
+#include "skin/skin_files.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

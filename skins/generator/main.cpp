@@ -1,6 +1,6 @@
 // Build-time tool: draws every image of the program's own skins into SKINS_DIR/<skin name>/.
 #include "art.h"
-#include "ui/skin_files.h"
+#include "skin/skin_files.h"
 
 #include <QFile>
 #include <QGuiApplication>

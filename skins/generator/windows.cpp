@@ -2,7 +2,7 @@
 // language are drawn by the program; these images leave room for them at the pages' coordinates.
 #include "art.h"
 #include "mouse_drawing.h"
-#include "ui/skin_files.h"
+#include "skin/skin_files.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -3,8 +3,7 @@
 #include "app/app_icon.h"
 #include "config/device_commands.h"
 #include "device/udev_monitor.h"
-#include "ui/main_window_texts.h"
-#include "ui/skins_dialog.h"
+#include "texts/main_window_texts.h"
 
 #include <QDesktopServices>
 #include <QTimer>
@@ -43,8 +42,8 @@ Application::Application(const GuiOptions& options, Seams seams)
     : options_(options)
     , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
     , pointer_(seams.pointer != nullptr ? *seams.pointer : noPointer_)
-    , picker_(seams.picker != nullptr ? *seams.picker : desktopPicker_)
-    , runDialog_(seams.runDialog ? std::move(seams.runDialog) : [](QDialog& dialog) { return dialog.exec(); })
+    , realDialogs_(messages_)
+    , dialogs_(seams.dialogs != nullptr ? *seams.dialogs : realDialogs_)
     , device_(relay_, messages_, seams.sleeper, seams.hidSystem)
     , balloons_(seams.balloons)
     , monitor_(seams.monitor)
@@ -59,13 +58,13 @@ Application::~Application() {
 bool Application::start() {
     // The settings come first, so that the link's first balloon already speaks the user's language.
     model_->load();
-    const std::string_view exitText = text(model_->ui().language, TextId::textExit);
+    const std::string_view exitText = text(model_->ui().language, TextId::Exit);
     tray_ = std::make_unique<QtTray>(
         appIcon(), QString::fromUtf8(exitText.data(), static_cast<qsizetype>(exitText.size())), trayAvailable_);
     if (balloons_ == nullptr) {
         balloons_ = tray_.get();
     }
-    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_);
+    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_, messages_, dialogs_);
     window_->setWindowIcon(appIcon());
     window_->setWindowTitle("Gaming Mouse Setting");
     window_->setHideMinimises(!trayAvailable_);
@@ -74,7 +73,6 @@ bool Application::start() {
             QDesktopServices::openUrl(QUrl::fromUserInput(url));
         }
     });
-    window_->setSkinsDialogRunner([this] { return runSkinsDialog(); });
     relay_.target = window_.get();
 
     connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
@@ -112,7 +110,7 @@ void Application::startLink() {
     // The reader hands each event to the window through the event loop and reads the next one
     // only after the window has shown it.
     reader_ = std::make_unique<EventReader>([this] { return device_.deviceReady(); },
-                                            [this](int kind, int value) {
+                                            [this](DeviceStatusCode kind, int value) {
                                                 QMetaObject::invokeMethod(
                                                     window_.get(),
                                                     [this, kind, value] {
@@ -139,18 +137,6 @@ void Application::startLink() {
             monitor_->processPending([this](const DeviceChange& change) { connection_->onDeviceChange(change); });
         });
     }
-}
-
-bool Application::runSkinsDialog() {
-    const UiSettings& ui = model_->ui();
-    const DialogSkin skin{window_->skinFolder(), ui.textColour, window_->textFont()};
-    CSkinsDialog dialog(skin, model_->paths().skinsRoot(), ui.skinName, ui.language, picker_, messages_,
-                        window_->mapToGlobal(QPoint(0, 0)), window_.get());
-    if (runDialog_(dialog) != QDialog::Accepted) {
-        return false;
-    }
-    model_->setSkin(dialog.choice().name, dialog.choice().colour);
-    return true;
 }
 
 void Application::shutDown() {

@@ -3,16 +3,15 @@
 #include "app/configurator.h"
 #include "app/device_session.h"
 #include "app/gui_options.h"
-#include "app/main_window.h"
+#include "app/pelmora_dlg.h"
 #include "app/qt_message_sink.h"
 #include "app/qt_tray.h"
 #include "device/device_monitor.h"
 #include "device/event_reader.h"
 #include "device/mouse_connection.h"
 #include "platform/pointer_settings.h"
-#include "ui/qt_colour_picker.h"
+#include "dialogs/qt_dialog_runner.h"
 
-#include <QDialog>
 #include <QObject>
 #include <QSocketNotifier>
 #include <functional>
@@ -23,7 +22,7 @@ namespace q417 {
 // Hands device status to whoever is set, so the link can be opened before the window exists.
 class DeviceStatusRelay final : public DeviceStatusSink {
 public:
-    void deviceStatus(int code, int value) override {
+    void deviceStatus(DeviceStatusCode code, int value) override {
         if (target) {
             target->deviceStatus(code, value);
         }
@@ -42,9 +41,7 @@ public:
         PointerSettings* pointer = nullptr; // null: not reachable, nothing changes
         Sleeper* sleeper = nullptr;         // null: real pauses
         std::optional<bool> trayAvailable;  // unset: ask the desktop
-        ColourPicker* picker = nullptr;     // null: the desktop's colour dialog
-        // Runs a modal dialog and returns how it ended; null: QDialog::exec.
-        std::function<int(QDialog&)> runDialog;
+        DialogRunner* dialogs = nullptr;    // null: the real dialogs
         HidSystem* hidSystem = nullptr;   // null: the system's hidraw nodes
         DeviceMonitor* monitor = nullptr; // null: udev, for the real mouse
     };
@@ -70,17 +67,14 @@ private:
     void shutDown();
     // The mouse: discovery and handshake, the event reader, and plug-in and pull-out.
     void startLink();
-    // The skins dialog from the frame's skins button; true when a new skin was confirmed.
-    bool runSkinsDialog();
 
     GuiOptions options_;
     QtMessageSink boxMessages_;
     NoPointerSettings noPointer_;
     MessageSink& messages_;
     PointerSettings& pointer_;
-    QtColourPicker desktopPicker_;
-    ColourPicker& picker_;
-    std::function<int(QDialog&)> runDialog_;
+    QtDialogRunner realDialogs_;
+    DialogRunner& dialogs_;
     DeviceStatusRelay relay_;
     DeviceSession device_;
     std::unique_ptr<Configurator> model_;

@@ -1,7 +1,7 @@
 #include "app/configurator.h"
 
 #include "config/apply_sequence.h"
-#include "ui/button_labels.h"
+#include "texts/button_labels.h"
 
 namespace q417 {
 
@@ -16,11 +16,15 @@ Configurator::Configurator(const DataPaths& paths, MessageSink& messages, Pointe
 void Configurator::load() {
     configFile_.loadConfig(config_);
     savedConfig_ = config_;
-    rereadUiSettings();
+    ui_ = readUiSettings(uiSettingsFile_);
 }
 
-void Configurator::rereadUiSettings() {
-    ui_ = readUiSettings(uiSettingsFile_);
+void Configurator::rereadLabels() {
+    ui_.labels = readButtonLabels(uiSettingsFile_, ui_.language);
+}
+
+void Configurator::saveLabels() {
+    writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels);
 }
 
 bool Configurator::apply() {
@@ -31,7 +35,7 @@ bool Configurator::apply() {
     applyConfig(config_, device_.image(), device_.transport(), configFile_,
                 [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
     savedConfig_ = config_;
-    pointer_.applySystemMouseSettings(config_);
+    pointer_.applySystemMouseSettings(pointerLevels(config_));
     return true;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/device_session.h"
-#include "assign/key_labels.h"
+#include "texts/key_labels.h"
 #include "config/config_file.h"
 #include "config/mouse_config.h"
 #include "platform/data_paths.h"
 #include "platform/pointer_settings.h"
 #include "platform/profile_file.h"
-#include "ui/ui_settings.h"
+#include "texts/ui_settings.h"
 
 namespace q417 {
 
@@ -20,8 +20,10 @@ public:
 
     // Start-up: config.bin into the record and the snapshot, then str.ini.
     void load();
-    // str.ini again: the labels (and the rest) as the file holds them now.
-    void rereadUiSettings();
+    // The labels again as str.ini holds them now; the rest of str.ini is read once per run.
+    void rereadLabels();
+    // The labels into str.ini (the first run's default labels).
+    void saveLabels();
 
     // OK and Apply: with the mouse ready, the record goes to the mouse and is saved with the
     // labels, becomes the snapshot, and the system pointer settings are applied. Returns false,

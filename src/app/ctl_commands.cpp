@@ -6,7 +6,7 @@
 #include "config/config_report.h"
 #include "config/device_commands.h"
 #include "macro/macro_library.h"
-#include "ui/button_labels.h"
+#include "texts/button_labels.h"
 
 namespace q417 {
 

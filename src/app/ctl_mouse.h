@@ -29,18 +29,18 @@ public:
     DeviceImage& image() { return session_.image(); }
     [[nodiscard]] bool simulated() const { return session_.simulated(); }
     // Device-status messages of the link (14, 15) also go to `listener`.
-    void onStatus(std::function<void(int code, int value)> listener) { status_.listener = std::move(listener); }
+    void onStatus(std::function<void(DeviceStatusCode code, int value)> listener) { status_.listener = std::move(listener); }
     Status saveState() { return session_.saveState(); }
 
 private:
     class StatusListener : public DeviceStatusSink {
     public:
-        void deviceStatus(int code, int value) override {
+        void deviceStatus(DeviceStatusCode code, int value) override {
             if (listener) {
                 listener(code, value);
             }
         }
-        std::function<void(int, int)> listener;
+        std::function<void(DeviceStatusCode, int)> listener;
     };
 
     StderrMessages messages_;

@@ -9,7 +9,7 @@
 #include "device/report_queue.h"
 #include "device/udev_monitor.h"
 #include "device/unique_fd.h"
-#include "ui/device_balloons.h"
+#include "texts/device_balloons.h"
 
 #include <array>
 #include <cerrno>
@@ -60,11 +60,11 @@ public:
         , config_(config)
         , image_(image) {}
 
-    void deviceStatus(int code, int value) override {
+    void deviceStatus(DeviceStatusCode code, int value) override {
         if (const auto balloon = balloonFor(code, value, Language::English, config_, image_.sensorKind)) {
             line(balloon->text);
         } else {
-            line("event kind " + std::to_string(code) + ", value " + std::to_string(value));
+            line("event kind " + std::to_string(static_cast<int>(code)) + ", value " + std::to_string(value));
         }
     }
 
@@ -115,7 +115,7 @@ Status ctlWatch(CtlContext& ctx) {
     }
 
     StatusLines lines(ctx.out, config, mouse->image());
-    mouse->onStatus([&](int code, int value) { lines.deviceStatus(code, value); });
+    mouse->onStatus([&](DeviceStatusCode code, int value) { lines.deviceStatus(code, value); });
     Transport& transport = mouse->transport();
     DeviceCommands commands(transport, mouse->image());
     // Events cross from the reader thread to this one through a queue; this loop is the
@@ -123,7 +123,7 @@ Status ctlWatch(CtlContext& ctx) {
     ReportQueue handedOver;
     EventReader reader(
         [&] { return transport.deviceReady(); },
-        [&](int kind, int value) {
+        [&](DeviceStatusCode kind, int value) {
             const std::array<std::uint8_t, 2> event{static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(value)};
             handedOver.push(event);
         });
@@ -153,7 +153,7 @@ Status ctlWatch(CtlContext& ctx) {
         if (fds[1].revents != 0) {
             std::array<std::uint8_t, 2> event{};
             while (handedOver.readReport(event).ok()) {
-                lines.deviceStatus(event[0], event[1]);
+                lines.deviceStatus(static_cast<DeviceStatusCode>(event[0]), event[1]);
                 reader.eventHandled();
             }
         }

@@ -1,6 +1,6 @@
 #include "assign/function_catalogue.h"
 
-#include "ui/texts_functions.h"
+#include "texts/texts_functions.h"
 
 #include <array>
 

@@ -4,8 +4,8 @@
 #include "assign/function_label.h"
 #include "assign/key_names.h"
 #include "assign/media_launch_keys.h"
-#include "ui/texts_functions.h"
-#include "ui/texts_media_launch.h"
+#include "texts/texts_functions.h"
+#include "texts/texts_media_launch.h"
 
 #include <string>
 #include <utility>
@@ -48,21 +48,21 @@ struct ParametersOf {
         }
         FunctionParameters p;
         p.fireKeyIndex = rowByte(c.row);
-        p.fireKeyCode = FireKeyCode(c.row);
+        p.fireKeyCode = fireKeyCode(c.row);
         p.fireSpeed = c.speed;
         p.fireTimes = c.times;
         return p;
     }
     std::optional<FunctionParameters> operator()(const SingleKeyChoice& c) const {
         FunctionParameters p;
-        p.singleKeyCode = KeyNameToUsage(c.keyName);
+        p.singleKeyCode = keyNameToUsage(c.keyName);
         return p;
     }
     std::optional<FunctionParameters> operator()(const ComboKeyChoice& c) const {
         FunctionParameters p;
-        p.comboModifiers = ModifierNameToBit(c.modifierName);
-        p.comboKey1 = KeyNameToUsage(c.key1Name);
-        p.comboKey2 = KeyNameToUsage(c.key2Name);
+        p.comboModifiers = modifierNameToBit(c.modifierName);
+        p.comboKey1 = keyNameToUsage(c.key1Name);
+        p.comboKey2 = keyNameToUsage(c.key2Name);
         return p;
     }
     std::optional<FunctionParameters> operator()(const MacroKeyChoice& c) const {
@@ -92,7 +92,7 @@ ChoiceOutcome store(MouseConfig& config, KeyLabels& labels, std::size_t button, 
 
 } // namespace
 
-ChoiceOutcome ApplyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
+ChoiceOutcome applyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
                                   std::size_t row, const std::optional<DialogChoice>& dialogResult) {
     if (button >= kButtonCount) {
         return ChoiceOutcome::NotStored;

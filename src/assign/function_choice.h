@@ -1,9 +1,9 @@
 #pragma once
 
 #include "assign/dialog_choice.h"
-#include "assign/key_labels.h"
+#include "texts/key_labels.h"
 #include "config/mouse_config.h"
-#include "ui/language.h"
+#include "texts/language.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,7 @@ enum class ChoiceOutcome : std::uint8_t {
 // and over a "Key Off" button does the same for the other mode. Nothing is stored for row 6 (the DPI
 // sub-list assigns it), rows past 14, buttons past 11, a missing or mismatched dialog result, or a
 // dialog row past its list.
-ChoiceOutcome ApplyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
+ChoiceOutcome applyFunctionChoice(MouseConfig& config, KeyLabels& labels, Language language, std::size_t button,
                                   std::size_t row, const std::optional<DialogChoice>& dialogResult = std::nullopt);
 
 // A DPI-switch variant chosen in the DPI sub-list of `button`: function 6 with `variant` in the edited

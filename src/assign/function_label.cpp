@@ -2,7 +2,7 @@
 
 #include "assign/function_catalogue.h"
 #include "assign/key_names.h"
-#include "ui/texts_functions.h"
+#include "texts/texts_functions.h"
 
 #include <string_view>
 
@@ -50,9 +50,9 @@ std::string comboKeyText(const ComboKeyChoice& choice) {
         }
         text += name;
     };
-    append(choice.modifierName, ModifierNameToBit(choice.modifierName));
-    append(choice.key1Name, KeyNameToUsage(choice.key1Name));
-    append(choice.key2Name, KeyNameToUsage(choice.key2Name));
+    append(choice.modifierName, modifierNameToBit(choice.modifierName));
+    append(choice.key1Name, keyNameToUsage(choice.key1Name));
+    append(choice.key2Name, keyNameToUsage(choice.key2Name));
     return text;
 }
 

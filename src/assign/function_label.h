@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assign/dialog_choice.h"
-#include "ui/language.h"
+#include "texts/language.h"
 
 #include <cstddef>
 #include <string>

@@ -182,11 +182,11 @@ constexpr std::uint8_t codeOfName(const auto& table, std::string_view name) {
 
 } // namespace
 
-std::uint8_t KeyNameToUsage(std::string_view name) {
+std::uint8_t keyNameToUsage(std::string_view name) {
     return codeOfName(kKeyNames, name);
 }
 
-std::uint8_t ModifierNameToBit(std::string_view name) {
+std::uint8_t modifierNameToBit(std::string_view name) {
     return codeOfName(kModifiers, name);
 }
 
@@ -194,7 +194,7 @@ std::string_view modifierName(std::size_t row) {
     return row < kModifiers.size() ? kModifiers[row].name : "";
 }
 
-std::uint8_t FireKeyCode(std::size_t row) {
+std::uint8_t fireKeyCode(std::size_t row) {
     return row < kFireKeys.size() ? kFireKeys[row].code : 0;
 }
 

@@ -14,16 +14,16 @@ inline constexpr std::size_t kFireKeyRowCount = 61;
 // Matching is exact and case-sensitive: no trimming, no partial match. Unknown names give 0.
 
 // Keyboard usage (0x04..0x63, 0xE0..0xE7) or mouse-button code (0xF0..0xF2) of a key name.
-[[nodiscard]] std::uint8_t KeyNameToUsage(std::string_view name);
+[[nodiscard]] std::uint8_t keyNameToUsage(std::string_view name);
 
 // Bit of the keyboard report's modifier byte for a modifier name such as "Left Ctrl".
-[[nodiscard]] std::uint8_t ModifierNameToBit(std::string_view name);
+[[nodiscard]] std::uint8_t modifierNameToBit(std::string_view name);
 
 // Name of modifier-list row `row` (0..7, the combo dialog's order); empty past the list.
 [[nodiscard]] std::string_view modifierName(std::size_t row);
 
 // Code of fire-key row `row`: a keyboard usage, or 0xF0..0xF6 for mouse buttons and wheel tilt; 0 past row 60.
-[[nodiscard]] std::uint8_t FireKeyCode(std::size_t row);
+[[nodiscard]] std::uint8_t fireKeyCode(std::size_t row);
 
 // Display name of fire-key row `row` (the same in every language); empty past row 60.
 [[nodiscard]] std::string_view fireKeyName(std::size_t row);

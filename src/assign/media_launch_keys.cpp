@@ -1,6 +1,6 @@
 #include "assign/media_launch_keys.h"
 
-#include "ui/texts_media_launch.h"
+#include "texts/texts_media_launch.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 namespace q417 {
 
 // Consumer-page usages behind the rows of the media-key and Windows (launch) key pickers; the row
-// texts live with the other interface texts (ui/texts_media_launch.h).
+// texts live with the other interface texts (texts/texts_media_launch.h).
 
 // Usage of media row `row`, stored as mediaCode (its high byte is always 0); 0 past row 6.
 [[nodiscard]] std::uint8_t mediaUsage(std::size_t row);

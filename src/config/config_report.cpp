@@ -1,6 +1,6 @@
 #include "config/config_report.h"
 
-#include "assign/key_word.h"
+#include "config/key_word.h"
 
 #include <array>
 #include <sstream>
@@ -63,7 +63,7 @@ std::string describeButton(const MouseConfig& c, std::size_t mode, std::size_t b
     default:
         break;
     }
-    const KeyWord word = EncodeKeyWord(c, mode, b);
+    const KeyWord word = encodeKeyWord(c, mode, b);
     os << ", word";
     for (const std::uint8_t byte : word) {
         os << ' ' << hex(byte).substr(2);

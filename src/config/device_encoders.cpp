@@ -1,6 +1,6 @@
 #include "config/device_encoders.h"
 
-#include "assign/key_word.h"
+#include "config/key_word.h"
 
 #include <algorithm>
 
@@ -105,8 +105,8 @@ void encodeKeyMatrices(const MouseConfig& c, DeviceImage& image) {
     KeyMatrix& modeB = image.keyMatrices[2];
     edited.fill(0);
     for (std::size_t button = 0; button < kMatrixButtons; ++button) {
-        putWord(edited, kButtonSlots[button], EncodeKeyWord(c, c.editedBankIndex(), button));
-        putWord(modeB, kButtonSlots[button], EncodeKeyWord(c, 1, button));
+        putWord(edited, kButtonSlots[button], encodeKeyWord(c, c.editedBankIndex(), button));
+        putWord(modeB, kButtonSlots[button], encodeKeyWord(c, 1, button));
     }
     for (KeyMatrix* matrix : {&edited, &modeB}) {
         putWord(*matrix, 14, kSlot14Word);

@@ -121,12 +121,12 @@ void EventReader::readerLoop() {
             continue;
         }
         if (read.ok() && read.length > 0 && report[0] == kEventReportId && isForwardedKind(report[kKindIndex])) {
-            handOver(report[kKindIndex], report[kValueIndex]);
+            handOver(static_cast<DeviceStatusCode>(report[kKindIndex]), report[kValueIndex]);
         }
     }
 }
 
-void EventReader::handOver(int kind, int value) {
+void EventReader::handOver(DeviceStatusCode kind, int value) {
     // Marked before the handler runs, so a hand-over handled at once is not waited for.
     handOverPending_ = true;
     handler_(kind, value);

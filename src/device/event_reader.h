@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/device_status_sink.h"
 #include "device/event_source.h"
 #include "device/unique_fd.h"
 
@@ -25,7 +26,7 @@ namespace q417 {
 // nothing more until then. That wait is the reader's own, so stop() ends it: stop() never
 // depends on the user-interface thread and cannot deadlock with it. With Qt:
 //
-//     EventReader reader{[&] { return transport.deviceReady(); }, [&](int kind, int value) {
+//     EventReader reader{[&] { return transport.deviceReady(); }, [&](DeviceStatusCode kind, int value) {
 //         QMetaObject::invokeMethod(&window, [&, kind, value] {
 //             window.deviceStatus(kind, value);
 //             reader.eventHandled();
@@ -37,7 +38,7 @@ namespace q417 {
 class EventReader {
 public:
     using ReadyCheck = std::function<bool()>;
-    using Handler = std::function<void(int kind, int value)>;
+    using Handler = std::function<void(DeviceStatusCode kind, int value)>;
 
     static constexpr std::uint8_t kEventReportId = 6;
     static constexpr std::size_t kReportBufferSize = 40; // longer event reports are cut
@@ -71,7 +72,7 @@ private:
 
     void readerLoop();
     Current current();
-    void handOver(int kind, int value);
+    void handOver(DeviceStatusCode kind, int value);
     void waitForWake();
     void drainWake();
 

@@ -18,7 +18,7 @@ DeviceOpen MouseConnection::start() {
         transport_.handshake();
     } else {
         if (outcome == DeviceOpen::NotFound) {
-            status_.deviceStatus(kStatusMouseNotDetected, 0);
+            status_.deviceStatus(DeviceStatusCode::MouseNotDetected, 0);
         }
         transport_.setDeviceReady(false);
     }
@@ -58,7 +58,7 @@ DeviceOpen MouseConnection::open() {
 
 void MouseConnection::lost(DeviceOpen outcome) {
     if (outcome == DeviceOpen::NotFound) {
-        status_.deviceStatus(kStatusMouseNotDetected, 0);
+        status_.deviceStatus(DeviceStatusCode::MouseNotDetected, 0);
     }
     if (hooks_.hideWindow) {
         hooks_.hideWindow();

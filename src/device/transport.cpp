@@ -82,12 +82,12 @@ void Transport::handshake() {
     linkConnected_ = valid;
     if (valid && scrambled) {
         linkScrambled_ = true;
-        status_.deviceStatus(kStatusMouseDetected, 0);
+        status_.deviceStatus(DeviceStatusCode::MouseDetected, 0);
         deviceReady_ = true;
     } else {
         // A mouse that answers plain frames is not one we drive.
         linkScrambled_ = false;
-        status_.deviceStatus(kStatusMouseNotDetected, 0);
+        status_.deviceStatus(DeviceStatusCode::MouseNotDetected, 0);
         deviceReady_ = false;
     }
 }

@@ -54,7 +54,7 @@ void encodeMacroEvents(const MacroLines& lines, long long count, MacroSlot& slot
         // The last line of the macro is followed by nothing: its delay is 0.
         const int delay = it->first + 1 < count ? leadingInt(removeAll(lineAt(lines, it->first + 1), " ms")) : 0;
         std::array<std::uint8_t, 4> bytes{};
-        const std::size_t size = eventBytes(!press, KeyNameToUsage(name), delay, bytes);
+        const std::size_t size = eventBytes(!press, keyNameToUsage(name), delay, bytes);
         if (at + size > slot.eventPairs.size()) {
             break;
         }

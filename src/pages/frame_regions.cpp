@@ -2,13 +2,21 @@
 
 namespace q417 {
 
-std::optional<FrameButton> frameHoverAt(int x, int y) {
+std::vector<HoverElement> frameHoverElements() {
+    std::vector<HoverElement> elements;
     for (const FrameLook& look : kFrameHoverOrder) {
-        if (frameRect(look.button).contains(x, y)) {
-            return look.button;
+        elements.push_back({static_cast<int>(look.button), frameRect(look.button), look.partnerGroup});
+    }
+    return elements;
+}
+
+const FrameLook* frameLook(FrameButton button) {
+    for (const FrameLook& look : kFrameHoverOrder) {
+        if (look.button == button) {
+            return &look;
         }
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 } // namespace q417

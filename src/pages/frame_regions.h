@@ -1,11 +1,13 @@
 #pragma once
 
-#include "pages/rect.h"
-#include "ui/skin_files.h"
+#include "skin/hover_regions.h"
+#include "skin/rect.h"
+#include "skin/skin_files.h"
 
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace q417 {
 
@@ -30,34 +32,30 @@ inline constexpr std::array<FrameRegion, 9> kFrameClickOrder{{
     {FrameButton::WebLink, {306, 596, 498, 616}},
 }};
 
-// How a frame button looks: its images, whether its caption is redrawn over them, and the buttons
-// that return to normal when it lights.
+// Frame buttons of one non-zero group return to normal when another of the group lights.
+inline constexpr int kFrameButtonGroup = 1;  // OK, Apply, Cancel
+inline constexpr int kFramePageGroup = 3;    // previous and next page
+
+// How a frame button looks: its images, whether its caption is redrawn over them, and its partner
+// group.
 struct FrameLook {
     FrameButton button;
     std::string_view normalImage;
     std::string_view hoverImage;
     bool hasCaption;
-    std::array<std::optional<FrameButton>, 2> partners;
+    int partnerGroup;
 };
 
 // In the order a hover notification tests them. The web link has no hover look.
 inline constexpr std::array<FrameLook, 8> kFrameHoverOrder{{
-    {FrameButton::Ok, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Apply, FrameButton::Cancel}},
-    {FrameButton::Apply, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Ok, FrameButton::Cancel}},
-    {FrameButton::Cancel, skin::kButtonNormal, skin::kButtonOver, true, {FrameButton::Ok, FrameButton::Apply}},
-    {FrameButton::Skins, skin::kSkinsNormal, skin::kSkinsOver, false, {}},
-    {FrameButton::Close, skin::kCloseNormal, skin::kCloseOver, false, {}},
-    {FrameButton::Minimise, skin::kMinimiseNormal, skin::kMinimiseOver, false, {}},
-    {FrameButton::PreviousPage,
-     "/button-PrePage-normal.png",
-     "/button-PrePage-over.png",
-     false,
-     {FrameButton::NextPage, std::nullopt}},
-    {FrameButton::NextPage,
-     "/button-NextPage-normal.png",
-     "/button-NextPage-over.png",
-     false,
-     {FrameButton::PreviousPage, std::nullopt}},
+    {FrameButton::Ok, skin::kButtonNormal, skin::kButtonOver, true, kFrameButtonGroup},
+    {FrameButton::Apply, skin::kButtonNormal, skin::kButtonOver, true, kFrameButtonGroup},
+    {FrameButton::Cancel, skin::kButtonNormal, skin::kButtonOver, true, kFrameButtonGroup},
+    {FrameButton::Skins, skin::kSkinsNormal, skin::kSkinsOver, false, 0},
+    {FrameButton::Close, skin::kCloseNormal, skin::kCloseOver, false, 0},
+    {FrameButton::Minimise, skin::kMinimiseNormal, skin::kMinimiseOver, false, 0},
+    {FrameButton::PreviousPage, skin::kPreviousPageNormal, skin::kPreviousPageOver, false, kFramePageGroup},
+    {FrameButton::NextPage, skin::kNextPageNormal, skin::kNextPageOver, false, kFramePageGroup},
 }};
 
 [[nodiscard]] constexpr Rect frameRect(FrameButton button) {
@@ -69,7 +67,10 @@ inline constexpr std::array<FrameLook, 8> kFrameHoverOrder{{
     return {};
 }
 
-// The first hover-sensitive frame button under the point, in hover order.
-[[nodiscard]] std::optional<FrameButton> frameHoverAt(int x, int y);
+// The frame's hover elements in hover order; an element's id is its FrameButton value.
+[[nodiscard]] std::vector<HoverElement> frameHoverElements();
+
+// The look of a frame button that has one.
+[[nodiscard]] const FrameLook* frameLook(FrameButton button);
 
 } // namespace q417

@@ -1,6 +1,6 @@
 #include "assign/function_choice.h"
-#include "assign/key_word.h"
-#include "ui/texts_media_launch.h"
+#include "config/key_word.h"
+#include "texts/texts_media_launch.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ protected:
 
     ChoiceOutcome choose(std::size_t button, std::size_t row, const std::optional<DialogChoice>& result = {},
                          Language language = Language::English) {
-        return ApplyFunctionChoice(config, labels, language, button, row, result);
+        return applyFunctionChoice(config, labels, language, button, row, result);
     }
 
     // Nothing at all changed since `before`.
@@ -81,7 +81,7 @@ TEST_F(FunctionChoiceTest, ChoosingOverKeyOffSetsBothModesWithParametersAndLabel
         for (const std::size_t mode : {kModeA, kModeB}) {
             EXPECT_EQ(config.banks[mode].function[4], 10) << "mode " << mode;
             EXPECT_EQ(config.banks[mode].fireKeyIndex[4], 39) << "mode " << mode;
-            EXPECT_EQ(EncodeKeyWord(config, mode, 4), (KeyWord{0x0A, 0xE4, 0x05, 0x00})) << "mode " << mode;
+            EXPECT_EQ(encodeKeyWord(config, mode, 4), (KeyWord{0x0A, 0xE4, 0x05, 0x00})) << "mode " << mode;
             EXPECT_EQ(labels[mode][4], "Fire Key-R-CTRL") << "mode " << mode;
         }
     }
@@ -128,7 +128,7 @@ TEST_F(FunctionChoiceTest, EachDialogStoresWhatItsKeyWordAndLabelNeed) {
     for (const Case& c : cases) {
         const auto row = static_cast<std::size_t>(functionOf(c.result));
         EXPECT_EQ(choose(7, row, c.result), ChoiceOutcome::Stored) << c.label;
-        EXPECT_EQ(EncodeKeyWord(config, kModeA, 7), c.word) << c.label;
+        EXPECT_EQ(encodeKeyWord(config, kModeA, 7), c.word) << c.label;
         EXPECT_EQ(labels[kModeA][7], c.label);
     }
 }
@@ -193,7 +193,7 @@ TEST_F(FunctionChoiceTest, DpiVariantGoesToTheEditedModeWithItsText) {
     EXPECT_EQ(applyDpiSwitchChoice(config, labels, 8, DpiSwitchVariant::Shift), ChoiceOutcome::Stored);
     EXPECT_EQ(config.banks[kModeB].function[8], 6);
     EXPECT_EQ(config.dpiSwitchMode[kModeB][8], 4);
-    EXPECT_EQ(EncodeKeyWord(config, kModeB, 8), (KeyWord{0x07, 0x00, 0x04, 0x01}));
+    EXPECT_EQ(encodeKeyWord(config, kModeB, 8), (KeyWord{0x07, 0x00, 0x04, 0x01}));
     EXPECT_EQ(labels[kModeB][8], "Shift DPI");
     EXPECT_EQ(config.banks[kModeA].function[8], 12) << "Mode A keeps its default combo";
     EXPECT_EQ(labels[kModeA][8], "old 0/8");
@@ -203,7 +203,7 @@ TEST_F(FunctionChoiceTest, DpiVariantOverKeyOffSetsBothModes) {
     config.banks[kModeA].function[9] = kKeyOff;
     EXPECT_EQ(applyDpiSwitchChoice(config, labels, 9, DpiSwitchVariant::Loop), ChoiceOutcome::StoredBothModes);
     for (const std::size_t mode : {kModeA, kModeB}) {
-        EXPECT_EQ(EncodeKeyWord(config, mode, 9), (KeyWord{0x07, 0x00, 0x03, 0x00})) << "mode " << mode;
+        EXPECT_EQ(encodeKeyWord(config, mode, 9), (KeyWord{0x07, 0x00, 0x03, 0x00})) << "mode " << mode;
         EXPECT_EQ(labels[mode][9], "DPI Loop") << "mode " << mode;
     }
 }

@@ -13,7 +13,7 @@ struct NameCase {
     std::uint8_t code;
 };
 
-TEST(KeyNameToUsage, GivesTheUsageAtEachEndOfEveryGroup) {
+TEST(keyNameToUsage, GivesTheUsageAtEachEndOfEveryGroup) {
     const NameCase cases[] = {
         {"A", 0x04},
         {"Z", 0x1D},
@@ -39,11 +39,11 @@ TEST(KeyNameToUsage, GivesTheUsageAtEachEndOfEveryGroup) {
         {"M-Button", 0xF2},
     };
     for (const NameCase& c : cases) {
-        EXPECT_EQ(KeyNameToUsage(c.name), c.code) << '"' << c.name << '"';
+        EXPECT_EQ(keyNameToUsage(c.name), c.code) << '"' << c.name << '"';
     }
 }
 
-TEST(KeyNameToUsage, MatchesWholeNamesExactlyAndCaseSensitively) {
+TEST(keyNameToUsage, MatchesWholeNamesExactlyAndCaseSensitively) {
     const std::string_view misses[] = {
         "Left Ctrl", // only a modifier name
         "ctrl",      "a", "Ctrl ", " A", "", "Num", "Eurpo", "Enter\n",
@@ -51,17 +51,17 @@ TEST(KeyNameToUsage, MatchesWholeNamesExactlyAndCaseSensitively) {
         "B4-Button", // the mouse's fourth button is only a fire key
     };
     for (const std::string_view name : misses) {
-        EXPECT_EQ(KeyNameToUsage(name), 0) << '"' << name << '"';
+        EXPECT_EQ(keyNameToUsage(name), 0) << '"' << name << '"';
     }
 }
 
-TEST(KeyNameToUsage, NameWithEmbeddedNulIsNotCutShort) {
-    EXPECT_EQ(KeyNameToUsage(std::string_view("A\0B", 3)), 0);
+TEST(keyNameToUsage, NameWithEmbeddedNulIsNotCutShort) {
+    EXPECT_EQ(keyNameToUsage(std::string_view("A\0B", 3)), 0);
 }
 
-TEST(ModifierNameToBit, RowsAreTheEightModifierBitsInOrder) {
+TEST(modifierNameToBit, RowsAreTheEightModifierBitsInOrder) {
     for (std::size_t row = 0; row < kModifierCount; ++row) {
-        EXPECT_EQ(ModifierNameToBit(modifierName(row)), 1U << row) << "row " << row;
+        EXPECT_EQ(modifierNameToBit(modifierName(row)), 1U << row) << "row " << row;
     }
     EXPECT_EQ(modifierName(0), "Left Ctrl");
     EXPECT_EQ(modifierName(7), "Right Win");
@@ -69,11 +69,11 @@ TEST(ModifierNameToBit, RowsAreTheEightModifierBitsInOrder) {
     EXPECT_EQ(modifierName(std::numeric_limits<std::size_t>::max()), "");
 }
 
-TEST(ModifierNameToBit, KeyNamesAreNotModifierNames) {
-    EXPECT_EQ(ModifierNameToBit("Right Ctrl"), 0x10);
-    EXPECT_EQ(KeyNameToUsage("Right Ctrl"), 0xE4) << "the same text is a key in the other table";
+TEST(modifierNameToBit, KeyNamesAreNotModifierNames) {
+    EXPECT_EQ(modifierNameToBit("Right Ctrl"), 0x10);
+    EXPECT_EQ(keyNameToUsage("Right Ctrl"), 0xE4) << "the same text is a key in the other table";
     for (const std::string_view name : {"Ctrl", "Shift", "Left Windows", "left ctrl", "Left Ctrl ", ""}) {
-        EXPECT_EQ(ModifierNameToBit(name), 0) << '"' << name << '"';
+        EXPECT_EQ(modifierNameToBit(name), 0) << '"' << name << '"';
     }
 }
 
@@ -92,14 +92,14 @@ TEST(FireKeys, CodesAtTheRowBoundaries) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(fireKeyName(c.row), c.name) << "row " << c.row;
-        EXPECT_EQ(FireKeyCode(c.row), c.code) << "row " << c.row;
+        EXPECT_EQ(fireKeyCode(c.row), c.code) << "row " << c.row;
     }
 }
 
 TEST(FireKeys, RowsPastTheListGiveNothing) {
     EXPECT_EQ(kFireKeyRowCount, 61U);
     for (const std::size_t row : {std::size_t{61}, std::size_t{255}, std::numeric_limits<std::size_t>::max()}) {
-        EXPECT_EQ(FireKeyCode(row), 0) << "row " << row;
+        EXPECT_EQ(fireKeyCode(row), 0) << "row " << row;
         EXPECT_EQ(fireKeyName(row), "") << "row " << row;
     }
 }
@@ -108,10 +108,10 @@ TEST(FireKeys, RowsPastTheListGiveNothing) {
 TEST(FireKeys, AgreeWithTheKeyNameTableWhereNamesCoincide) {
     std::size_t shared = 0;
     for (std::size_t row = 0; row < kFireKeyRowCount; ++row) {
-        const std::uint8_t usage = KeyNameToUsage(fireKeyName(row));
+        const std::uint8_t usage = keyNameToUsage(fireKeyName(row));
         if (usage != 0) {
             ++shared;
-            EXPECT_EQ(FireKeyCode(row), usage) << fireKeyName(row);
+            EXPECT_EQ(fireKeyCode(row), usage) << fireKeyName(row);
         }
     }
     EXPECT_EQ(shared, 26U + 10U + 12U + 3U) << "letters, digits, F-keys and three mouse buttons";

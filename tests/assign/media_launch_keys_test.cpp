@@ -1,5 +1,5 @@
 #include "assign/media_launch_keys.h"
-#include "ui/texts_media_launch.h"
+#include "texts/texts_media_launch.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -58,9 +58,9 @@ protected:
     test::RecordedEvents delivered;
     std::shared_ptr<ReportQueue> source = std::make_shared<ReportQueue>();
     EventReader reader{[this] { return ready.load(); },
-                       [this](int kind, int value) {
+                       [this](DeviceStatusCode kind, int value) {
                            handledWhenDelivered.add(handledByTest, 0);
-                           delivered.add(kind, value);
+                           delivered.add(static_cast<int>(kind), value);
                            if (handledAtOnce) {
                                reader.eventHandled();
                            }
@@ -158,7 +158,7 @@ TEST(EventReaderLifetime, StopJoinsAndNothingIsLeftHeld) {
     {
         auto source = std::make_shared<ReportQueue>();
         watched = source;
-        EventReader reader([] { return true; }, [](int, int) {});
+        EventReader reader([] { return true; }, [](DeviceStatusCode, int) {});
         reader.stop(); // before start: nothing to do
         ASSERT_TRUE(reader.start());
         EXPECT_TRUE(reader.start()) << "already running";

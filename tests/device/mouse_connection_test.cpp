@@ -21,8 +21,8 @@ using Status = test::RecordingStatus::Message;
 using Event = test::RecordedEvents::Event;
 
 constexpr const char* kMouseHid = "0003:04D9:A09F.0007";
-const std::vector<Status> kDetected{{kStatusMouseDetected, 0}};
-const std::vector<Status> kNotDetected{{kStatusMouseNotDetected, 0}};
+const std::vector<Status> kDetected{{DeviceStatusCode::MouseDetected, 0}};
+const std::vector<Status> kNotDetected{{DeviceStatusCode::MouseNotDetected, 0}};
 
 // The real mouse back end over scripted interfaces whose control side a simulated mouse answers;
 // the test thread plays the user-interface thread, the monitor is scripted.
@@ -58,8 +58,8 @@ protected:
     Transport transport{hid, sleeper, status};
     test::RecordedEvents events;
     EventReader reader{[this] { return transport.deviceReady(); },
-                       [this](int kind, int value) {
-                           events.add(kind, value);
+                       [this](DeviceStatusCode kind, int value) {
+                           events.add(static_cast<int>(kind), value);
                            reader.eventHandled();
                        }};
     int sensorRefreshes = 0;
@@ -97,7 +97,7 @@ TEST_F(MouseConnectionTest, AnArrivalConnectsAndStartsTheReader) {
     plugIn();
     monitor.queue(hidrawChange(Kind::Arrival, kMouseHid, "hidraw3"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{15, 0}, {14, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseNotDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_TRUE(transport.deviceReady());
     EXPECT_EQ(sensorRefreshes, 1);
     EXPECT_TRUE(reader.running());
@@ -125,7 +125,7 @@ TEST_F(MouseConnectionTest, PullingOutWhileAReadIsPendingLeavesNothingOpen) {
     pullOut(); // the pending read fails now, before the monitor has told anyone
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw2"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{14, 0}, {15, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
     EXPECT_EQ(windowHidden, 1);
     EXPECT_FALSE(transport.deviceReady());
     reader.stop();
@@ -154,7 +154,7 @@ TEST_F(MouseConnectionTest, ARemovalWithAnotherInterfaceLeftRunsTheHandshakeAgai
     system.unplug("/dev/hidraw1");
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw1"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{14, 0}, {14, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_EQ(windowHidden, 0);
     EXPECT_EQ(sensorRefreshes, 0);
     EXPECT_TRUE(transport.deviceReady());

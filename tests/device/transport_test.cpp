@@ -307,7 +307,7 @@ struct HandshakeCase {
     std::unique_ptr<HidBackend> (*makeDevice)();
     bool ready;
     bool connected;
-    int statusCode;
+    DeviceStatusCode statusCode;
     std::vector<unsigned> pauses;
 };
 void PrintTo(const HandshakeCase& c, std::ostream* os) {
@@ -360,11 +360,11 @@ TEST_P(TransportHandshake, SetsLinkStateAndReportsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Devices, TransportHandshake,
-                         ::testing::Values(HandshakeCase{"SimulatedMouse", simulatedMouse, true, true, 14, {5, 5}},
-                                           HandshakeCase{"PlainEcho", plainEcho, false, true, 15, {5}},
-                                           HandshakeCase{"Silent", silentDevice, false, false, 15, {5, 5}},
-                                           HandshakeCase{"ZeroAnswers", zeroAnswers, false, false, 15, {5, 5}},
-                                           HandshakeCase{"Unplugged", unpluggedMouse, false, false, 15, {5, 5}}),
+                         ::testing::Values(HandshakeCase{"SimulatedMouse", simulatedMouse, true, true, DeviceStatusCode::MouseDetected, {5, 5}},
+                                           HandshakeCase{"PlainEcho", plainEcho, false, true, DeviceStatusCode::MouseNotDetected, {5}},
+                                           HandshakeCase{"Silent", silentDevice, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
+                                           HandshakeCase{"ZeroAnswers", zeroAnswers, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
+                                           HandshakeCase{"Unplugged", unpluggedMouse, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}}),
                          [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TransportTest, HandshakeSendsPlainThenScrambledFrame) {
@@ -389,7 +389,7 @@ TEST(HandshakeAgain, MouseGoneMakesItNotReady) {
     transport.handshake();
     EXPECT_FALSE(transport.deviceReady());
     EXPECT_FALSE(transport.linkScrambled());
-    EXPECT_EQ(status.messages, (std::vector<test::RecordingStatus::Message>{{14, 0}, {15, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<test::RecordingStatus::Message>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
 }
 
 // --- trace ------------------------------------------------------------------------------------

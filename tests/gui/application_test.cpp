@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
+#include "scripted_dialogs.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 #include "support/scripted_hid_system.h"
@@ -30,14 +31,14 @@ public:
 
 class CountingPointer : public PointerSettings {
 public:
-    void applySystemMouseSettings(const MouseConfig&) override { ++applied; }
+    void applySystemMouseSettings(const PointerLevels&) override { ++applied; }
     int applied = 0;
 };
 
 constexpr QPoint kOk{600, 630};
 constexpr QPoint kApply{700, 630};
 constexpr QPoint kCancel{800, 630};
-constexpr QPoint kNowhere{450, 300};
+constexpr QPoint kNowhere{150, 300}; // beside the key rows: nothing of either page
 
 // The tray program on a data folder as the build lays it out, with every outside effect recorded.
 class ApplicationTest : public ::testing::Test {
@@ -62,9 +63,7 @@ protected:
         seams.pointer = &pointer;
         seams.sleeper = &sleeper;
         seams.trayAvailable = trayAvailable;
-        seams.runDialog = [this](QDialog&) {
-            return dialogAnswer;
-        };
+        seams.dialogs = &dialogs;
         return seams;
     }
     CPelmoraDlg& window() { return app->window(); }
@@ -76,7 +75,7 @@ protected:
     CountingPointer pointer;
     test::RecordingSleeper sleeper;
     std::unique_ptr<Application> app;
-    int dialogAnswer = QDialog::Rejected;
+    test::ScriptedDialogs dialogs;
     test::ScriptedHidSystem noMouse;
     test::ScriptedMonitor monitor;
 };
@@ -86,7 +85,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(app->device().deviceReady());
     EXPECT_TRUE(window().basicPageInitialised());
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Basic);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
     EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 100}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
@@ -167,9 +166,9 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
     EXPECT_FALSE(window().isVisible());
 
     window().dispatchClick({80, 70});
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Advanced);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Advanced);
     window().dispatchClick({30, 70});
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::Page::Basic);
+    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
 
     emit app->tray().leftClicked();
     window().dispatchClick({830, 10});
@@ -211,7 +210,7 @@ TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
         QTest::mouseMove(&window(), p);
         if (window().hoverTimer().isActive()) {
             window().hoverTimer().stop();
-            window().onHoverTimeout();
+            window().lightAt(p);
         }
     };
     hoverAt(kOk);
@@ -228,9 +227,9 @@ TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
 TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {
     start();
     balloons.shown.clear();
-    window().deviceStatus(5, 3);
+    window().deviceStatus(DeviceStatusCode::ReportRateSwitched, 3);
     EXPECT_TRUE(balloons.shown.empty()) << "report rate code 3 does not exist";
-    window().deviceStatus(8, 2);
+    window().deviceStatus(DeviceStatusCode::KeyMatrixSwitched, 2);
     ASSERT_EQ(balloons.shown.size(), 1U);
     EXPECT_EQ(balloons.shown[0].text, "Switch to key matrix 2");
     EXPECT_EQ(balloons.shown[0].timeoutMs, 5000);
@@ -239,18 +238,18 @@ TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {
 TEST_F(ApplicationTest, SkinsDialogConfirmedWritesTheSkinAndShowsTheWindowCancelChangesNothing) {
     start();
     const std::string before = dir.read("str.ini");
-    dialogAnswer = QDialog::Rejected;
-    window().dispatchClick({705, 10});
+    window().dispatchClick({705, 10}); // cancelled
     EXPECT_EQ(dir.read("str.ini"), before);
     EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(dialogs.skinsOpened, std::vector<std::string>{"Default"});
 
-    dialogAnswer = QDialog::Accepted;
-    dir.write("str.ini", "[Skins]\nLan=EN\nRColor=300\nGColor=0\nBColor=1\nPath=Default\n");
-    app->model().rereadUiSettings();
+    dialogs.skins.push_back(SkinChoice{dir / "Skins" / "Ember", "Ember", {44, 0, 1}});
     window().dispatchClick({705, 10});
     EXPECT_TRUE(window().isVisible()) << "a confirmed skin is shown at once";
-    // Confirming without touching anything writes the colour as used (300 cut to 44) and the skin.
-    EXPECT_EQ(dir.read("str.ini"), "[Skins]\nLan=EN\nRColor=44\nGColor=0\nBColor=1\nPath=Default\n");
+    EXPECT_EQ(window().skinFolder().filename(), "Ember");
+    const std::string after = dir.read("str.ini");
+    EXPECT_NE(after.find("Path=Ember"), std::string::npos) << after;
+    EXPECT_NE(after.find("RColor=44"), std::string::npos) << after;
 }
 
 TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {

@@ -1,4 +1,4 @@
-#include "ui/skin_drop_down.h"
+#include "skin/skin_drop_down.h"
 
 #include <QListWidget>
 #include <QWidget>

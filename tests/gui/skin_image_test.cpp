@@ -1,7 +1,7 @@
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
-#include "ui/skin_canvas.h"
-#include "ui/skin_image.h"
+#include "skin/skin_canvas.h"
+#include "skin/skin_image.h"
 
 #include <QFile>
 #include <QWidget>

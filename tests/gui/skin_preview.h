@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/skin_canvas.h"
+#include "skin/skin_canvas.h"
 
 #include <QFont>
 #include <filesystem>

@@ -3,14 +3,14 @@
 // has the size its place in the windows asks for; it does not judge pixels.
 #include "skin_preview.h"
 #include "support/recording_messages.h"
-#include "ui/colour_picker.h"
-#include "ui/skin_drop_down.h"
-#include "ui/skin_files.h"
-#include "ui/skin_font.h"
-#include "ui/skin_image.h"
-#include "ui/skin_paths.h"
-#include "ui/skinned_dialog.h"
-#include "ui/skins_dialog.h"
+#include "dialogs/colour_picker.h"
+#include "skin/skin_drop_down.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+#include "skin/skin_image.h"
+#include "skin/skin_paths.h"
+#include "dialogs/skinned_dialog.h"
+#include "dialogs/skins_dialog.h"
 
 #include <QFile>
 #include <QPainter>

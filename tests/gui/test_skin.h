@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/temp_dir.h"
-#include "ui/skin_files.h"
+#include "skin/skin_files.h"
 
 #include <QColor>
 #include <QFile>

@@ -10,11 +10,11 @@ namespace q417::test {
 class RecordingStatus : public DeviceStatusSink {
 public:
     struct Message {
-        int code;
+        DeviceStatusCode code;
         int value;
         bool operator==(const Message&) const = default;
     };
-    void deviceStatus(int code, int value) override { messages.push_back({code, value}); }
+    void deviceStatus(DeviceStatusCode code, int value) override { messages.push_back({code, value}); }
     std::vector<Message> messages;
 };
 

@@ -1,0 +1,341 @@
+#include "app/pelmora_dlg.h"
+
+#include "config/device_commands.h"
+#include "pages/basic_page_rules.h"
+#include "skin/skin_files.h"
+#include "skin/skin_font.h"
+#include "skin/skin_image.h"
+#include "skin/skin_paths.h"
+#include "texts/device_balloons.h"
+#include "texts/main_window_texts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace q417 {
+
+namespace {
+
+constexpr Rect kTitleRect{105, 51, 320, 99};
+constexpr Rect kWebLinkRect{306, 596, 498, 616};
+constexpr Rect kWholeWindow{0, 0, 0, 0};
+constexpr QSize kFallbackSize{890, 660};
+
+} // namespace
+
+CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool)
+    , model_(model)
+    , tray_(tray)
+    , messages_(messages)
+    , dialogs_(dialogs)
+    , surface_(new SkinnedSurface(*this, [this](int element, bool lit) { paintLook(element, lit); }))
+    , painter_(surface_->canvas()) {
+    setObjectName("VeskR22_KX417Class");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_->setElements(frameHoverElements());
+    openUrl_ = [](const QString&) {
+    };
+}
+
+void CPelmoraDlg::initialise() {
+    applySkin();
+    basicPage_ = new BasicPage({.window = *this,
+                                .painter = painter_,
+                                .config = model_.config(),
+                                .labels = model_.labels(),
+                                .image = model_.device().image(),
+                                .language = model_.ui().language,
+                                .messages = messages_,
+                                .dialogs = dialogs_,
+                                .dialogHost = [this] { return dialogHost(); }});
+    connect(basicPage_, &BasicPage::changed, this, qOverload<>(&QWidget::update));
+    const std::filesystem::path background = skinImagePath(painter_.skinFolder(), skin::kMainBackground);
+    if (model_.device().deviceReady()) {
+        // The page covers the whole window at once: its background only gives the window its size.
+        const QSize size = skinImageSize(background).value_or(kFallbackSize);
+        setFixedSize(size);
+        surface_->canvas().reset(size);
+        showBasicPage();
+        return;
+    }
+    if (const std::optional<QImage> main = loadSkinBackground(*this, background)) {
+        surface_->canvas().assign(*main);
+    } else {
+        // Without its background the window still needs a size that holds every frame button.
+        setFixedSize(kFallbackSize);
+        surface_->canvas().reset(kFallbackSize);
+    }
+}
+
+void CPelmoraDlg::applySkin() {
+    const UiSettings& ui = model_.ui();
+    textFont_ = skinFont(q417::textFont(ui.language));
+    titleFont_ = skinFont(q417::titleFont(ui.language));
+    setFont(textFont_); // the lists take the window's font
+    painter_.setSkinFolder(q417::skinFolder(model_.paths(), ui.skinName));
+    painter_.setLook(textFont_, titleFont_, QColor(ui.textColour[0], ui.textColour[1], ui.textColour[2]));
+}
+
+void CPelmoraDlg::showBasicPageIfReady() {
+    if (model_.device().deviceReady() && !basicPageInitialised_) {
+        showBasicPage();
+    }
+}
+
+void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
+    const std::optional<Balloon> balloon =
+        balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
+    if (balloon) {
+        tray_.showBalloon(balloon->text, balloon->title, code == DeviceStatusCode::MouseNotDetected,
+                          balloon->timeoutMs);
+    }
+}
+
+void CPelmoraDlg::showFromTray() {
+    if (!model_.device().deviceReady()) {
+        deviceStatus(DeviceStatusCode::MouseNotDetected, 0);
+        return;
+    }
+    if (model_.takeCancelPending()) {
+        // Only the labels come back from str.ini: language, colour and skin stay as the run began
+        // (or as the skins dialog set them).
+        model_.rereadLabels();
+        rebuildCurrentPage();
+    } else if (!basicPageInitialised_) {
+        showBasicPage();
+    }
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CPelmoraDlg::showBasicPage() {
+    if (shown_ == PageShown::Basic || basicPage_ == nullptr) {
+        return;
+    }
+    switchTo(PageShown::Basic, *basicPage_);
+}
+
+void CPelmoraDlg::showAdvancedPage() {
+    if (shown_ == PageShown::Advanced) {
+        return;
+    }
+    switchTo(PageShown::Advanced, advancedPage_);
+}
+
+void CPelmoraDlg::switchTo(PageShown target, Page& page) {
+    destroyPageControls();
+    shown_ = target;
+    page_ = &page;
+    if (target == PageShown::Basic && !basicPageInitialised_) {
+        initialiseBasicPage();
+    }
+    drawPage();
+}
+
+void CPelmoraDlg::destroyPageControls() {
+    if (page_ != nullptr) {
+        page_->destroyControls();
+    }
+}
+
+void CPelmoraDlg::initialiseBasicPage() {
+    // Once per run: the sensor decides the DPI table, and a first run gets its labels.
+    basicPageInitialised_ = true;
+    DeviceSession& device = model_.device();
+    if (device.isOpen() && device.deviceReady()) {
+        DeviceCommands(device.transport(), device.image()).refreshSensorBlock();
+    }
+    resetDpiLevelsForSensor(model_.config(), device.image().sensorKind);
+    if (model_.firstRunFlag() == 0) {
+        model_.labels() = defaultKeyLabels(model_.ui().language);
+        model_.saveLabels();
+    }
+}
+
+void CPelmoraDlg::rebuildCurrentPage() {
+    if (page_ == nullptr) {
+        return;
+    }
+    applySkin(); // the skin or the colour may have changed since the page was built
+    destroyPageControls();
+    drawPage();
+}
+
+void CPelmoraDlg::drawPage() {
+    // A page switch starts with every button in its normal look.
+    surface_->clearHover();
+    painter_.image(page_->background(), kWholeWindow);
+    painter_.text(kTitleRect, text(model_.ui().language, page_->title()), Qt::AlignLeft | Qt::AlignVCenter,
+                  PagePainter::Font::Title);
+    for (const FrameLook& look : kFrameHoverOrder) {
+        drawFrameLook(look.button, false);
+    }
+    painter_.text(kWebLinkRect, text(model_.ui().language, TextId::WebAddress), Qt::AlignCenter);
+    page_->build();
+    std::vector<HoverElement> elements = frameHoverElements();
+    const std::vector<HoverElement> own = page_->hoverElements();
+    elements.insert(elements.end(), own.begin(), own.end());
+    surface_->setElements(std::move(elements));
+    update();
+}
+
+void CPelmoraDlg::paintLook(int element, bool lit) {
+    if (element >= kFirstPageElement) {
+        if (page_ != nullptr) {
+            page_->drawLook(element, lit);
+        }
+        return;
+    }
+    drawFrameLook(static_cast<FrameButton>(element), lit);
+}
+
+void CPelmoraDlg::drawFrameLook(FrameButton button, bool hover) {
+    const FrameLook* look = frameLook(button);
+    if (look == nullptr) {
+        return;
+    }
+    const Rect r = frameRect(button);
+    painter_.image(hover ? look->hoverImage : look->normalImage, r);
+    if (look->hasCaption) {
+        painter_.qtext(r, frameCaption(button), Qt::AlignCenter);
+    }
+}
+
+QString CPelmoraDlg::frameCaption(FrameButton button) const {
+    const Language language = model_.ui().language;
+    switch (button) {
+    case FrameButton::Ok:
+        return fromUtf8(text(language, TextId::Ok));
+    case FrameButton::Apply:
+        return fromUtf8(text(language, TextId::Apply));
+    case FrameButton::Cancel:
+        return fromUtf8(text(language, TextId::Cancel));
+    default:
+        return {};
+    }
+}
+
+DialogHost CPelmoraDlg::dialogHost() {
+    const UiSettings& ui = model_.ui();
+    return {DialogSkin{painter_.skinFolder(), ui.textColour, textFont_}, ui.language, mapToGlobal(QPoint(0, 0)), this};
+}
+
+void CPelmoraDlg::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, surface_->canvas().image());
+}
+
+void CPelmoraDlg::dispatchClick(QPoint point) {
+    if (page_ != nullptr) {
+        page_->closeListsFor(point);
+    }
+    const int x = point.x();
+    const int y = point.y();
+    for (const FrameRegion& region : kFrameClickOrder) {
+        if (!region.rect.contains(x, y)) {
+            continue;
+        }
+        switch (region.button) {
+        case FrameButton::Ok:
+            if (model_.apply()) {
+                hideToTray();
+            }
+            break; // OK, Apply, skins and Cancel let the testing go on
+        case FrameButton::Apply:
+            model_.apply();
+            break;
+        case FrameButton::Skins:
+            runSkinsDialog();
+            break;
+        case FrameButton::Minimise:
+            hideToTray();
+            return;
+        case FrameButton::Close:
+            emit exitRequested();
+            return;
+        case FrameButton::PreviousPage:
+            showBasicPage();
+            return;
+        case FrameButton::NextPage:
+            showAdvancedPage();
+            return;
+        case FrameButton::Cancel:
+            model_.cancel();
+            hideToTray();
+            break;
+        case FrameButton::WebLink:
+            openUrl_(fromUtf8(text(model_.ui().language, TextId::WebAddress)));
+            return;
+        }
+    }
+    if (page_ != nullptr && page_->click(point)) {
+        return;
+    }
+    // A click that hits nothing moves the window, as a press on a caption would.
+    if (windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+    }
+}
+
+void CPelmoraDlg::runSkinsDialog() {
+    const std::optional<SkinChoice> choice =
+        dialogs_.chooseSkin(dialogHost(), model_.paths().skinsRoot(), model_.ui().skinName);
+    if (!choice) {
+        return;
+    }
+    model_.setSkin(choice->name, choice->colour);
+    rebuildCurrentPage();
+    showNormal();
+    raise();
+}
+
+void CPelmoraDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dispatchClick(event->position().toPoint());
+    }
+}
+
+void CPelmoraDlg::mouseMoveEvent(QMouseEvent* event) {
+    surface_->pointerMoved(event->position().toPoint());
+}
+
+void CPelmoraDlg::leaveEvent(QEvent* event) {
+    surface_->pointerLeft();
+    QWidget::leaveEvent(event);
+}
+
+void CPelmoraDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
+        hideToTray();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CPelmoraDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hideToTray();
+}
+
+void CPelmoraDlg::changeEvent(QEvent* event) {
+    // Minimising from the desktop hides to the tray as the window's own minimise button does.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !hideMinimises_) {
+        QTimer::singleShot(0, this, &CPelmoraDlg::hide);
+    }
+    QWidget::changeEvent(event);
+}
+
+void CPelmoraDlg::hideToTray() {
+    if (hideMinimises_) {
+        showMinimized();
+    } else {
+        hide();
+    }
+}
+
+} // namespace q417

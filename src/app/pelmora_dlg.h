@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/configurator.h"
+#include "app/tray_notifier.h"
+#include "device/device_status_sink.h"
+#include "dialogs/dialog_runner.h"
+#include "pages/advanced_page.h"
+#include "pages/basic_page.h"
+#include "pages/frame_regions.h"
+#include "pages/page_painter.h"
+#include "platform/message_sink.h"
+#include "skin/skinned_surface.h"
+
+#include <QFont>
+#include <QWidget>
+#include <functional>
+
+namespace q417 {
+
+// The main window: a frameless, skinned shell drawn on a canvas that paint events only copy. It
+// keeps the frame (background, title, frame buttons, web link), the page switch and the tray's
+// show and hide, and hosts one page at a time. It lives in the tray: shown by a tray click, hidden
+// by close, minimise, OK, Cancel, Enter and Escape.
+class CPelmoraDlg : public QWidget, public DeviceStatusSink {
+    Q_OBJECT
+public:
+    enum class PageShown { Rebuilding = 0, Basic = 1, Advanced = 2 };
+
+    CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs);
+
+    // Start-up after the model is loaded: the skin background sizes the window; the basic page is
+    // built when the mouse is ready.
+    void initialise();
+    // Builds the basic page if the mouse is ready and it was never built.
+    void showBasicPageIfReady();
+
+    // Device status from the link (handshake, arrival, removal) and the mouse's own events.
+    void deviceStatus(DeviceStatusCode code, int value) override;
+
+    // A left click on the tray icon.
+    void showFromTray();
+
+    // Where the web link points; opening goes through `openUrl` so tests can see it.
+    void setUrlOpener(std::function<void(const QString&)> opener) { openUrl_ = std::move(opener); }
+    // Whether hiding really hides (a desktop with a tray) or minimises (no tray to come back from).
+    void setHideMinimises(bool minimise) { hideMinimises_ = minimise; }
+
+    [[nodiscard]] PageShown currentPage() const { return shown_; }
+    [[nodiscard]] bool basicPageInitialised() const { return basicPageInitialised_; }
+    [[nodiscard]] const QImage& canvas() const { return surface_->canvas().image(); }
+    [[nodiscard]] bool isLit(FrameButton b) const { return surface_->isLit(static_cast<int>(b)); }
+    [[nodiscard]] bool isLit(int element) const { return surface_->isLit(element); }
+    QTimer& hoverTimer() { return surface_->hoverTimer(); }
+    // Lights the element under `point`, as if the pointer had rested there.
+    void lightAt(QPoint point) { surface_->hoverAt(point); }
+    // The basic page; null before initialise().
+    BasicPage* basicPage() { return basicPage_; }
+
+    // Hides the window to the tray, or minimises it where there is no tray.
+    void hideToTray();
+
+    // The click dispatcher, also reachable from tests without synthesising events.
+    void dispatchClick(QPoint point);
+    void showBasicPage();
+    void showAdvancedPage();
+    // Tears down and builds the shown page again from the record, in the current skin and colour.
+    void rebuildCurrentPage();
+    [[nodiscard]] const std::filesystem::path& skinFolder() const { return painter_.skinFolder(); }
+    [[nodiscard]] const QFont& textFont() const { return textFont_; }
+    // What a dialog opened over this window starts from.
+    [[nodiscard]] DialogHost dialogHost();
+
+signals:
+    // Exit from the tray menu or the frame's close button: the application cleans up and ends.
+    void exitRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void switchTo(PageShown target, Page& page);
+    // Destroys the child controls of the page being left.
+    void destroyPageControls();
+    void initialiseBasicPage();
+    void drawPage();
+    void applySkin();
+    void drawFrameLook(FrameButton button, bool hover);
+    void paintLook(int element, bool lit);
+    void runSkinsDialog();
+    [[nodiscard]] QString frameCaption(FrameButton button) const;
+
+    Configurator& model_;
+    TrayNotifier& tray_;
+    MessageSink& messages_;
+    DialogRunner& dialogs_;
+    SkinnedSurface* surface_; // a child of this window
+    PagePainter painter_;
+    QFont textFont_;
+    QFont titleFont_;
+    BasicPage* basicPage_ = nullptr; // a child of this window, made by initialise()
+    AdvancedPage advancedPage_;
+    Page* page_ = nullptr; // the page shown
+    PageShown shown_ = PageShown::Rebuilding;
+    bool basicPageInitialised_ = false;
+    bool hideMinimises_ = false;
+    std::function<void(const QString&)> openUrl_;
+};
+
+} // namespace q417

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "assign/dialog_choice.h"
+#include "config/mouse_config.h"
+#include "dialogs/colour_picker.h"
+#include "dialogs/skinned_dialog.h"
+#include "dialogs/skins_dialog.h"
+#include "texts/language.h"
+
+#include <QPoint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace q417 {
+
+// What every modal dialog of the main window is opened with: the window's skin, language, where the
+// dialog goes (the window's client origin, in global coordinates) and the window it is modal over.
+struct DialogHost {
+    DialogSkin skin;
+    Language language = Language::English;
+    QPoint origin;
+    QWidget* parent = nullptr;
+};
+
+// Opens the main window's modal dialogs and hands back what the user confirmed, or nothing when
+// they cancelled. The program runs the real dialogs; tests script the answers.
+class DialogRunner : public ColourPicker {
+public:
+    // The skins dialog: the skin and text colour chosen on OK.
+    virtual std::optional<SkinChoice> chooseSkin(const DialogHost& host, const std::filesystem::path& skinsRoot,
+                                                 const std::string& skinName) = 0;
+    // The assignment dialog of a function list row chosen by dialog (Windows, Multimedia, Fire,
+    // Single, Combo and Macro Key): what it hands back on OK.
+    virtual std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) = 0;
+};
+
+} // namespace q417

@@ -1,0 +1,119 @@
+#include "dialogs/skins_dialog.h"
+
+#include "dialogs/colour_picker.h"
+#include "skin/skin_drop_down.h"
+#include "skin/skin_folders.h"
+#include "dialogs/skins_dialog_layout.h"
+#include "texts/skins_dialog_texts.h"
+
+#include <QFile>
+#include <QFontMetrics>
+
+namespace q417 {
+
+namespace {
+
+constexpr QColor kNameBoxBackground{40, 40, 40};
+constexpr QColor kSunkenShadow{16, 16, 16};
+constexpr QColor kSunkenLight{96, 96, 96};
+constexpr int kNameBoxPadding = 3;
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Folder names are bytes in the file system's encoding.
+QString fromFileName(const std::string& name) {
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+SkinnedDialog::Captions captionsIn(Language language) {
+    const SkinsDialogTexts texts = skinsDialogTexts(language);
+    return {fromUtf8(texts.ok), fromUtf8(texts.cancel)};
+}
+
+void drawSunkenBox(SkinCanvas& canvas, const Rect& r) {
+    canvas.fill(r, kNameBoxBackground);
+    canvas.fill({r.left, r.top, r.right, r.top + 1}, kSunkenShadow);
+    canvas.fill({r.left, r.top, r.left + 1, r.bottom}, kSunkenShadow);
+    canvas.fill({r.left, r.bottom - 1, r.right, r.bottom}, kSunkenLight);
+    canvas.fill({r.right - 1, r.top, r.right, r.bottom}, kSunkenLight);
+}
+
+} // namespace
+
+CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName,
+                           Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
+                           QWidget* parent)
+    : SkinnedDialog(skin, SkinnedDialogKind::Skins, captionsIn(language), messages, origin, parent)
+    , skinsRoot_(std::move(skinsRoot))
+    , picker_(picker)
+    , prompt_(fromUtf8(skinsDialogTexts(language).colourPrompt))
+    , choice_{skin.folder, std::move(skinName), skin.textColour} {
+    skinList_ = new SkinDropDown(*this, {.regions = kSkinsListRegions, .hotTracking = false, .wheelScrolls = true},
+                                 [this] { return listSkins(); });
+    addDropDown(*skinList_);
+    connect(skinList_, &SkinDropDown::chosen, this, [this](int row) { chooseSkin(row); });
+}
+
+QStringList CSkinsDialog::listSkins() {
+    // Read afresh at every opening: a skin copied in meanwhile is listed.
+    listedNames_ = listSkinNames(skinsRoot_);
+    QStringList rows;
+    for (const std::string& name : listedNames_) {
+        rows << fromFileName(name);
+    }
+    return rows;
+}
+
+void CSkinsDialog::drawContents(SkinCanvas& canvas) {
+    if (!backgroundLoaded()) {
+        return; // no texts and no controls without the background
+    }
+    // One line where it fits; a prompt longer than its place wraps rather than losing both ends.
+    const bool wrap = QFontMetrics(font()).horizontalAdvance(prompt_) > kSkinsColourPromptRect.width();
+    canvas.drawText(kSkinsColourPromptRect, prompt_, font(), textColour(), Qt::AlignCenter, wrap);
+    const auto& c = choice_.colour;
+    canvas.fill(kSkinsColourSwatchRect, QColor(c[0], c[1], c[2]));
+    drawSunkenBox(canvas, kSkinsNameBoxRect);
+    const Rect& box = kSkinsNameBoxRect;
+    canvas.drawText({box.left + kNameBoxPadding, box.top, box.right - 1, box.bottom}, fromFileName(choice_.name),
+                    font(), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void CSkinsDialog::clickAt(QPoint point) {
+    if (!backgroundLoaded()) {
+        return;
+    }
+    if (kSkinsListRegions.box.contains(point.x(), point.y())) {
+        skinList_->toggle();
+    } else if (kSkinsColourSwatchRect.contains(point.x(), point.y())) {
+        pickColour();
+    }
+}
+
+void CSkinsDialog::pickColour() {
+    // The picker opens on black, whatever the current colour.
+    const std::optional<QColor> picked = picker_.pickColour(QColor(Qt::black), this);
+    if (!picked) {
+        return;
+    }
+    const QColor rgb = picked->toRgb();
+    choice_.colour = {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+                      static_cast<std::uint8_t>(rgb.blue())};
+    redraw();
+}
+
+void CSkinsDialog::chooseSkin(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= listedNames_.size()) {
+        return;
+    }
+    choice_.name = listedNames_[static_cast<std::size_t>(row)];
+    // The folder is searched for again, so one renamed meanwhile keeps the old folder.
+    if (const std::optional<std::filesystem::path> folder = findSkinFolder(skinsRoot_, choice_.name)) {
+        choice_.folder = *folder;
+    }
+    redraw();
+}
+
+} // namespace q417

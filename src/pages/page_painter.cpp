@@ -1,0 +1,34 @@
+#include "pages/page_painter.h"
+
+#include "skin/skin_paths.h"
+
+#include <QPoint>
+
+namespace q417 {
+
+void PagePainter::setSkinFolder(const std::filesystem::path& folder) {
+    if (folder != folder_) {
+        images_.clear();
+        folder_ = folder;
+    }
+}
+
+void PagePainter::setLook(const QFont& textFont, const QFont& titleFont, QColor textColour) {
+    textFont_ = textFont;
+    titleFont_ = titleFont;
+    colour_ = textColour;
+}
+
+void PagePainter::image(std::string_view name, const Rect& at) {
+    drawSkinImage(canvas_, images_, skinImagePath(folder_, name), QPoint(at.left, at.top));
+}
+
+void PagePainter::qtext(const Rect& rect, const QString& str, Qt::Alignment alignment, Font font) {
+    canvas_.drawText(rect, str, font == Font::Title ? titleFont_ : textFont_, colour_, alignment);
+}
+
+void PagePainter::text(const Rect& rect, std::string_view utf8, Qt::Alignment alignment, Font font) {
+    qtext(rect, fromUtf8(utf8), alignment, font);
+}
+
+} // namespace q417

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "config/mouse_config.h"
+#include "device/device_status_sink.h"
+#include "texts/language.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace q417 {
+
+// A tray balloon about the mouse's state.
+struct Balloon {
+    std::string text;
+    std::string title;
+    int timeoutMs = 0;
+
+    bool operator==(const Balloon&) const = default;
+};
+
+// The balloon for device-status message `code` with `value`, in `language`: report rate (code 5,
+// value 1, 2, 4 or 8), DPI stage (7, value 1 to 4, followed by the DPI value of that stage's level
+// on `sensorKind`), key matrix (8, value 1 or 2), macro (9, any non-zero value, followed by the value
+// in decimal), mouse detected (14) and not detected (15), whatever their value. Any other code or
+// value shows nothing.
+[[nodiscard]] std::optional<Balloon> balloonFor(DeviceStatusCode code, int value, Language language, const MouseConfig& config,
+                                                std::uint8_t sensorKind);
+
+} // namespace q417

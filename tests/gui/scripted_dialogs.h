@@ -1,0 +1,48 @@
+#pragma once
+
+#include "dialogs/dialog_runner.h"
+
+#include <deque>
+#include <vector>
+
+namespace q417::test {
+
+// Answers the main window's dialogs as a test scripts them: each call takes the next queued answer
+// (nothing, as a cancel, once the queue is empty) and is recorded.
+class ScriptedDialogs final : public DialogRunner {
+public:
+    std::optional<QColor> pickColour(QColor initial, QWidget*) override {
+        coloursOpened.push_back(initial);
+        return next(colours);
+    }
+    std::optional<SkinChoice> chooseSkin(const DialogHost&, const std::filesystem::path&,
+                                         const std::string& skinName) override {
+        skinsOpened.push_back(skinName);
+        return next(skins);
+    }
+    std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) override {
+        assignmentsOpened.push_back(function);
+        hosts.push_back(host);
+        return next(assignments);
+    }
+
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<SkinChoice>> skins;
+    std::deque<std::optional<DialogChoice>> assignments;
+    std::vector<QColor> coloursOpened;
+    std::vector<std::string> skinsOpened;
+    std::vector<ButtonFunction> assignmentsOpened;
+    std::vector<DialogHost> hosts;
+
+private:
+    template <typename T> static std::optional<T> next(std::deque<std::optional<T>>& queue) {
+        if (queue.empty()) {
+            return std::nullopt;
+        }
+        std::optional<T> answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
+};
+
+} // namespace q417::test
