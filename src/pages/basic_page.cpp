@@ -141,7 +141,7 @@ void BasicPage::drawKeyRow(std::size_t row, bool lit) {
     ctx_.painter.image(lit ? skin::kDropdownOver : skin::kDropdownNormal, r);
     ctx_.painter.text({r.left, r.top, r.left + bl::kRowNumberWidth, r.bottom}, std::to_string(row), kLeft);
     const std::string& label = ctx_.labels[ctx_.config.editedBankIndex()][row - 1];
-    ctx_.painter.text({r.left + bl::kRowNumberWidth, r.top, r.right, r.bottom}, label, kLeft);
+    ctx_.painter.text({r.left + bl::kRowNumberWidth, r.top, r.right - bl::kRowArrowWidth, r.bottom}, label, kLeft);
 }
 
 void BasicPage::drawKeyRows() {
@@ -315,11 +315,20 @@ void BasicPage::showDpiSubList(std::size_t button, int row) {
     const Rect rowInList{item.left(), item.top(), item.left() + item.width(), item.top() + item.height()};
     const Rect r = bl::dpiSubList(bl::functionList(button + 1), rowInList);
     auto* sub = new QListWidget(&ctx_.window); // owned by the window until closed
-    styleSkinList(*sub, ctx_.painter.textFont(), true);
-    sub->setGeometry(r.left, r.top, r.width(), r.height());
+    // The sub-list is narrow: its font is the one that fits the widest row, and it never scrolls.
+    QFont font = ctx_.painter.textFont();
+    constexpr int kFrameAndPadding = 12;
     for (std::uint8_t variant = 1; variant <= 4; ++variant) {
-        sub->addItem(fromUtf8(dpiSwitchVariantText(variant)));
+        const QString variantText = fromUtf8(dpiSwitchVariantText(variant));
+        sub->addItem(variantText);
+        const FittedText fitted = fitText(variantText, font, r.width() - kFrameAndPadding);
+        font = fitted.font;
     }
+    styleSkinList(*sub, font, true);
+    sub->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sub->setTextElideMode(Qt::ElideNone);
+    sub->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sub->setGeometry(r.left, r.top, r.width(), r.height());
     sub->setMouseTracking(true);
     connect(sub, &QListWidget::itemEntered, sub, [sub](QListWidgetItem* entered) { sub->setCurrentItem(entered); });
     connect(sub, &QListWidget::itemClicked, this,

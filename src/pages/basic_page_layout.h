@@ -23,8 +23,10 @@ inline constexpr Rect kDefault{307, 549, 412, 570};
 inline constexpr Rect kColorLabel{494, 523, 544, 539};
 inline constexpr Rect kSelectLabel{494, 541, 544, 557};
 
-// The number takes the first 20 pixels of a key row, the label the rest.
+// The number takes the first 20 pixels of a key row, the label the rest up to the drop-down arrow
+// the skins draw at the row's right end.
 inline constexpr int kRowNumberWidth = 20;
+inline constexpr int kRowArrowWidth = 18;
 
 [[nodiscard]] constexpr Rect keyRow(std::size_t row) {
     const int offset = 23 * (static_cast<int>(row) - 1);

@@ -72,7 +72,6 @@ QLabel* LightingSection::createField(Field field) {
         label->show();
         slot = label;
     }
-    slot->setFont(painter_.textFont());
     return slot.data();
 }
 
@@ -89,8 +88,11 @@ void LightingSection::showValues() {
     const std::array<std::string, 3> values{ledModeName(language_, config_.ledMode), ledParameterText(config_),
                                             ledEffectText(config_, language_)};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!valueFields_[i].isNull()) {
-            valueFields_[i]->setText(QString::fromStdString(values[i]));
+        if (QLabel* field = valueFields_[i].data()) {
+            // A long mode name (Spanish "Modo Respiracion") shrinks or is elided, never cut at both ends.
+            const FittedText fitted = fitText(QString::fromStdString(values[i]), painter_.textFont(), field->width());
+            field->setFont(fitted.font);
+            field->setText(fitted.text);
         }
     }
 }

@@ -46,7 +46,7 @@ private:
 };
 
 // The smallest pixel height a text is shrunk to before the rest of it is elided.
-inline constexpr int kMinTextPixelSize = 9;
+inline constexpr int kMinTextPixelSize = 10;
 
 // A one-line text as it fits `width` pixels: in its own font when it fits; else in the largest
 // smaller font, down to kMinTextPixelSize, that holds it; else elided at the end in that smallest font.

@@ -17,7 +17,13 @@ constexpr const char* kListStyle = "QListWidget { color: white; background: rgb(
                                    "QListWidget::item:selected { color: black; background: rgb(200, 200, 200); }";
 constexpr const char* kBlackListStyle = "QListWidget { color: white; background: black;"
                                         " border: 1px solid rgb(120, 120, 120); outline: 0; }"
-                                        "QListWidget::item:selected { color: black; background: white; }";
+                                        "QListWidget::item:selected { color: black; background: white; }"
+                                        "QScrollBar:vertical { background: black; width: 9px; margin: 0; }"
+                                        "QScrollBar::handle:vertical { background: rgb(150, 150, 150);"
+                                        " min-height: 16px; border-radius: 3px; }"
+                                        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                                        " { background: none; }";
 
 } // namespace
 

@@ -1,7 +1,10 @@
-// Writes the real main window, on the factory settings with each built skin, to the build folder's
-// screenshots/<skin>/main-window-*.png for review by eye. Checks sizes, not pixels.
+// Writes the real main window, on the factory settings with each built skin and in each language,
+// to the build folder's screenshots/<skin>/ for review by eye: the basic page alone, with a function
+// list, the DPI sub-list and each lighting list open, and the advanced page. Checks sizes, not pixels.
 #include "app/application.h"
 #include "config/factory_defaults.h"
+#include "scripted_dialogs.h"
+#include "skin/skin_drop_down.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 #include "support/temp_dir.h"
@@ -16,39 +19,103 @@ public:
     void showBalloon(const std::string&, const std::string&, bool, int) override {}
 };
 
-TEST(MainWindowScreenshots, EveryBuiltSkinDrawsTheWholeFrame) {
+struct LanguageCase {
+    const char* code;
+    const char* name;
+};
+constexpr LanguageCase kLanguages[] = {{"EN", "en"}, {"SPAN", "es"}, {"CHS", "zh-hans"}, {"CHT", "zh-hant"}};
+
+// What the user has open when the picture is taken.
+enum class Scene { Page, FunctionList, DpiSubList, ModeList, ParameterList, EffectList, Advanced };
+struct SceneCase {
+    Scene scene;
+    const char* name;
+};
+constexpr SceneCase kScenes[] = {
+    {Scene::Page, "basic"},
+    {Scene::FunctionList, "basic-function-list"},
+    {Scene::DpiSubList, "basic-dpi-sub-list"},
+    {Scene::ModeList, "basic-lighting-mode-list"},
+    {Scene::ParameterList, "basic-lighting-parameter-list"},
+    {Scene::EffectList, "basic-lighting-effect-list"},
+    {Scene::Advanced, "advanced"},
+};
+
+void setUp(CPelmoraDlg& window, Scene scene) {
+    BasicPage& page = *window.basicPage();
+    switch (scene) {
+    case Scene::Page:
+        break;
+    case Scene::FunctionList:
+        page.toggleFunctionList(8); // row 9 opens beside the upper rows
+        break;
+    case Scene::DpiSubList:
+        page.toggleFunctionList(2);
+        page.functionList(2).list()->setCurrentRow(6);
+        page.showDpiSubList(2, 6);
+        break;
+    case Scene::ModeList:
+        page.lighting().toggle(LightingSection::Field::Mode);
+        break;
+    case Scene::ParameterList:
+        page.lighting().list(LightingSection::Field::Mode).open();
+        page.lighting().list(LightingSection::Field::Mode).choose(2); // Neon: the tallest list
+        page.lighting().toggle(LightingSection::Field::Parameter);
+        break;
+    case Scene::EffectList:
+        page.lighting().list(LightingSection::Field::Mode).open();
+        page.lighting().list(LightingSection::Field::Mode).choose(1); // Respiration has two effects
+        page.lighting().toggle(LightingSection::Field::Effect);
+        break;
+    case Scene::Advanced:
+        window.dispatchClick({80, 70});
+        window.lightAt({700, 630});
+        break;
+    }
+}
+
+TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
     const std::filesystem::path skins = Q417_SKINS_DIR;
     ASSERT_TRUE(std::filesystem::is_directory(skins));
     for (const auto& entry : std::filesystem::directory_iterator(skins)) {
         const std::string skin = entry.path().filename().string();
-        test::TempDir dir;
-        std::filesystem::create_directories(dir / "Skins");
-        std::filesystem::copy(entry.path(), dir / "Skins" / skin, std::filesystem::copy_options::recursive);
-        dir.write("config.bin", configFileBytes(factoryConfig(), 1));
-        dir.write("str.ini", "[Skins]\nLan=EN\nRColor=230\nGColor=230\nBColor=230\nPath=" + skin + "\n");
-
-        test::RecordingMessages messages;
-        IgnoreBalloons balloons;
-        test::RecordingSleeper sleeper;
-        Application::Seams seams;
-        seams.messages = &messages;
-        seams.balloons = &balloons;
-        seams.sleeper = &sleeper;
-        seams.trayAvailable = true;
-        GuiOptions options;
-        options.dataDir = dir.path();
-        options.device.simulate = true;
-        Application app(options, seams);
-        ASSERT_TRUE(app.start());
-        EXPECT_EQ(app.window().size(), QSize(890, 660)) << skin;
-        EXPECT_TRUE(messages.messages.empty()) << skin;
-
         const std::filesystem::path out = std::filesystem::path(Q417_SCREENSHOT_DIR) / skin;
         std::filesystem::create_directories(out);
-        EXPECT_TRUE(app.window().canvas().save(QString::fromStdString((out / "main-window-basic.png").string())));
-        app.window().dispatchClick({80, 70});
-        app.window().lightAt({700, 630});
-        EXPECT_TRUE(app.window().canvas().save(QString::fromStdString((out / "main-window-advanced.png").string())));
+        for (const LanguageCase& language : kLanguages) {
+            for (const SceneCase& scene : kScenes) {
+                test::TempDir dir;
+                std::filesystem::create_directories(dir / "Skins");
+                std::filesystem::copy(entry.path(), dir / "Skins" / skin, std::filesystem::copy_options::recursive);
+                dir.write("config.bin", configFileBytes(factoryConfig(), 0)); // a first run: default labels
+                dir.write("str.ini", std::string("[Skins]\nLan=") + language.code +
+                                         "\nRColor=230\nGColor=230\nBColor=230\nPath=" + skin + "\n");
+
+                test::RecordingMessages messages;
+                IgnoreBalloons balloons;
+                test::RecordingSleeper sleeper;
+                test::ScriptedDialogs dialogs;
+                Application::Seams seams;
+                seams.messages = &messages;
+                seams.balloons = &balloons;
+                seams.sleeper = &sleeper;
+                seams.dialogs = &dialogs;
+                seams.trayAvailable = true;
+                GuiOptions options;
+                options.dataDir = dir.path();
+                options.device.simulate = true;
+                Application app(options, seams);
+                ASSERT_TRUE(app.start());
+                const std::string what = skin + " " + language.name + " " + scene.name;
+                EXPECT_EQ(app.window().size(), QSize(890, 660)) << what;
+
+                setUp(app.window(), scene.scene);
+                EXPECT_TRUE(messages.messages.empty()) << what;
+                const QImage shot = app.window().grab().toImage();
+                EXPECT_EQ(shot.size(), QSize(890, 660)) << what;
+                const std::string file = std::string("main-window-") + scene.name + "-" + language.name + ".png";
+                EXPECT_TRUE(shot.save(QString::fromStdString((out / file).string()))) << what;
+            }
+        }
     }
 }
 
