@@ -18,7 +18,7 @@ public:
 
 class NoStatus : public q417::DeviceStatusSink {
 public:
-    void deviceStatus(int, int) override {}
+    void deviceStatus(q417::DeviceStatusCode, int) override {}
 };
 
 class NoSleep : public q417::Sleeper {

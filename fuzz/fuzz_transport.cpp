@@ -77,7 +77,7 @@ public:
 
 class IgnoreStatus : public q417::DeviceStatusSink {
 public:
-    void deviceStatus(int, int) override {}
+    void deviceStatus(q417::DeviceStatusCode, int) override {}
 };
 
 q417::Frame frameFrom(InputBytes& in) {

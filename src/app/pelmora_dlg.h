@@ -66,6 +66,8 @@ public:
     // Tears down and builds the shown page again from the record, in the current skin and colour.
     void rebuildCurrentPage();
     [[nodiscard]] const std::filesystem::path& skinFolder() const { return painter_.skinFolder(); }
+    // Forgets the decoded skin images, as a change of skin does.
+    void dropDecodedImages() { painter_.images().clear(); }
     [[nodiscard]] const QFont& textFont() const { return textFont_; }
     // What a dialog opened over this window starts from.
     [[nodiscard]] DialogHost dialogHost();
