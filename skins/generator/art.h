@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/rect.h"
 #include "palette.h"
+#include "skin/rect.h"
 
 #include <QFont>
 #include <QImage>

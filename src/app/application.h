@@ -9,8 +9,8 @@
 #include "device/device_monitor.h"
 #include "device/event_reader.h"
 #include "device/mouse_connection.h"
-#include "platform/pointer_settings.h"
 #include "dialogs/qt_dialog_runner.h"
+#include "platform/pointer_settings.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -42,8 +42,8 @@ public:
         Sleeper* sleeper = nullptr;         // null: real pauses
         std::optional<bool> trayAvailable;  // unset: ask the desktop
         DialogRunner* dialogs = nullptr;    // null: the real dialogs
-        HidSystem* hidSystem = nullptr;   // null: the system's hidraw nodes
-        DeviceMonitor* monitor = nullptr; // null: udev, for the real mouse
+        HidSystem* hidSystem = nullptr;     // null: the system's hidraw nodes
+        DeviceMonitor* monitor = nullptr;   // null: udev, for the real mouse
     };
 
     Application(const GuiOptions& options, Seams seams);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/device_session.h"
-#include "texts/key_labels.h"
 #include "config/config_file.h"
 #include "config/mouse_config.h"
 #include "platform/data_paths.h"
 #include "platform/pointer_settings.h"
 #include "platform/profile_file.h"
+#include "texts/key_labels.h"
 #include "texts/ui_settings.h"
 
 namespace q417 {

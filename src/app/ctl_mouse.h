@@ -29,7 +29,9 @@ public:
     DeviceImage& image() { return session_.image(); }
     [[nodiscard]] bool simulated() const { return session_.simulated(); }
     // Device-status messages of the link (14, 15) also go to `listener`.
-    void onStatus(std::function<void(DeviceStatusCode code, int value)> listener) { status_.listener = std::move(listener); }
+    void onStatus(std::function<void(DeviceStatusCode code, int value)> listener) {
+        status_.listener = std::move(listener);
+    }
     Status saveState() { return session_.saveState(); }
 
 private:

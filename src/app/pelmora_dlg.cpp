@@ -52,7 +52,9 @@ void CPelmoraDlg::initialise() {
                                 .language = model_.ui().language,
                                 .messages = messages_,
                                 .dialogs = dialogs_,
-                                .dialogHost = [this] { return dialogHost(); }});
+                                .dialogHost = [this] {
+                                    return dialogHost();
+                                }});
     connect(basicPage_, &BasicPage::changed, this, qOverload<>(&QWidget::update));
     const std::filesystem::path background = skinImagePath(painter_.skinFolder(), skin::kMainBackground);
     if (model_.device().deviceReady()) {

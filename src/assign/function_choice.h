@@ -1,8 +1,8 @@
 #pragma once
 
 #include "assign/dialog_choice.h"
-#include "texts/key_labels.h"
 #include "config/mouse_config.h"
+#include "texts/key_labels.h"
 #include "texts/language.h"
 
 #include <cstddef>

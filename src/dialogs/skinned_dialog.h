@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/message_sink.h"
 #include "dialogs/dialog_backgrounds.h"
 #include "dialogs/dialog_buttons.h"
+#include "platform/message_sink.h"
 #include "skin/skinned_surface.h"
 
 #include <QDialog>
@@ -88,7 +88,7 @@ private:
     DialogSkin skin_;
     Captions captions_;
     MessageSink& messages_;
-    QImage background_; // prepared; null when it could not be loaded
+    QImage background_;       // prepared; null when it could not be loaded
     SkinnedSurface* surface_; // a child of this dialog
     bool composed_ = false;
     std::vector<SkinDropDown*> dropDowns_; // children of this dialog

@@ -1,9 +1,9 @@
 #include "dialogs/skins_dialog.h"
 
 #include "dialogs/colour_picker.h"
+#include "dialogs/skins_dialog_layout.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_folders.h"
-#include "dialogs/skins_dialog_layout.h"
 #include "texts/skins_dialog_texts.h"
 
 #include <QFile>

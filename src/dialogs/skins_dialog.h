@@ -1,7 +1,7 @@
 #pragma once
 
-#include "texts/language.h"
 #include "dialogs/skinned_dialog.h"
+#include "texts/language.h"
 
 #include <array>
 #include <cstdint>

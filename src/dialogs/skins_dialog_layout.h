@@ -1,7 +1,7 @@
 #pragma once
 
-#include "skin/rect.h"
 #include "skin/drop_down_regions.h"
+#include "skin/rect.h"
 
 namespace q417 {
 

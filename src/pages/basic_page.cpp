@@ -47,7 +47,8 @@ BasicPage::BasicPage(BasicPageContext context)
         auto* list = new SkinDropDown(ctx_.window, options, [this] { return functionRows(ctx_.language); });
         list->setParent(this);
         connect(list, &SkinDropDown::chosen, this, [this, button](int chosen) { onFunctionChoice(button, chosen); });
-        connect(list, &SkinDropDown::rowHovered, this, [this, button](int hovered) { showDpiSubList(button, hovered); });
+        connect(list, &SkinDropDown::rowHovered, this,
+                [this, button](int hovered) { showDpiSubList(button, hovered); });
         functionLists_[button] = list;
     }
     lighting_ = new LightingSection(ctx_.window, ctx_.painter, ctx_.config, ctx_.language);

@@ -33,8 +33,8 @@ inline constexpr std::array<FrameRegion, 9> kFrameClickOrder{{
 }};
 
 // Frame buttons of one non-zero group return to normal when another of the group lights.
-inline constexpr int kFrameButtonGroup = 1;  // OK, Apply, Cancel
-inline constexpr int kFramePageGroup = 3;    // previous and next page
+inline constexpr int kFrameButtonGroup = 1; // OK, Apply, Cancel
+inline constexpr int kFramePageGroup = 3;   // previous and next page
 
 // How a frame button looks: its images, whether its caption is redrawn over them, and its partner
 // group.

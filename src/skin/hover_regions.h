@@ -10,8 +10,8 @@ namespace q417 {
 
 // One element of a skinned surface that shows another look while the pointer rests on it.
 struct HoverElement {
-    int id = 0;        // the surface's own number for the element
-    Rect rect;         // where it is sensitive, in client pixels
+    int id = 0;           // the surface's own number for the element
+    Rect rect;            // where it is sensitive, in client pixels
     int partnerGroup = 0; // elements of one non-zero group return to normal when another of it lights
 };
 
@@ -24,9 +24,9 @@ class HoverRegions {
 public:
     // What the surface must redraw after a pointer event.
     struct Change {
-        std::optional<int> lit;      // to draw in its hover look
-        std::vector<int> restored;   // to draw in their normal look
-        bool wantsHover = false;     // a pointer move over a sensitive element: ask for the hover
+        std::optional<int> lit;    // to draw in its hover look
+        std::vector<int> restored; // to draw in their normal look
+        bool wantsHover = false;   // a pointer move over a sensitive element: ask for the hover
     };
 
     // The sensitive elements in the order a hover tests them. Lit flags of elements that are no

@@ -25,8 +25,8 @@ class SkinDropDown : public QObject {
 public:
     struct Options {
         DropDownRegions regions;
-        bool hotTracking = false;  // the row under the moving pointer becomes the selection
-        bool wheelScrolls = false; // the host's wheel scrolls the open list
+        bool hotTracking = false;   // the row under the moving pointer becomes the selection
+        bool wheelScrolls = false;  // the host's wheel scrolls the open list
         bool closesOnChoice = true; // false: the host decides whether a chosen row closes the list
         bool blackList = false;     // white on black, as the main window's lists; else on dark grey
     };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "texts/key_labels.h"
 #include "platform/profile_file.h"
+#include "texts/key_labels.h"
 #include "texts/language.h"
 
 #include <string>

@@ -24,7 +24,7 @@ struct Balloon {
 // on `sensorKind`), key matrix (8, value 1 or 2), macro (9, any non-zero value, followed by the value
 // in decimal), mouse detected (14) and not detected (15), whatever their value. Any other code or
 // value shows nothing.
-[[nodiscard]] std::optional<Balloon> balloonFor(DeviceStatusCode code, int value, Language language, const MouseConfig& config,
-                                                std::uint8_t sensorKind);
+[[nodiscard]] std::optional<Balloon> balloonFor(DeviceStatusCode code, int value, Language language,
+                                                const MouseConfig& config, std::uint8_t sensorKind);
 
 } // namespace q417

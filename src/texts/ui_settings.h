@@ -1,8 +1,8 @@
 #pragma once
 
-#include "texts/key_labels.h"
 #include "platform/profile_file.h"
 #include "platform/result.h"
+#include "texts/key_labels.h"
 #include "texts/language.h"
 
 #include <array>

@@ -97,7 +97,8 @@ TEST_F(MouseConnectionTest, AnArrivalConnectsAndStartsTheReader) {
     plugIn();
     monitor.queue(hidrawChange(Kind::Arrival, kMouseHid, "hidraw3"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseNotDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
+    EXPECT_EQ(status.messages,
+              (std::vector<Status>{{DeviceStatusCode::MouseNotDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_TRUE(transport.deviceReady());
     EXPECT_EQ(sensorRefreshes, 1);
     EXPECT_TRUE(reader.running());
@@ -125,7 +126,8 @@ TEST_F(MouseConnectionTest, PullingOutWhileAReadIsPendingLeavesNothingOpen) {
     pullOut(); // the pending read fails now, before the monitor has told anyone
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw2"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
+    EXPECT_EQ(status.messages,
+              (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
     EXPECT_EQ(windowHidden, 1);
     EXPECT_FALSE(transport.deviceReady());
     reader.stop();
@@ -154,7 +156,8 @@ TEST_F(MouseConnectionTest, ARemovalWithAnotherInterfaceLeftRunsTheHandshakeAgai
     system.unplug("/dev/hidraw1");
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw1"));
     handleChanges();
-    EXPECT_EQ(status.messages, (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
+    EXPECT_EQ(status.messages,
+              (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_EQ(windowHidden, 0);
     EXPECT_EQ(sensorRefreshes, 0);
     EXPECT_TRUE(transport.deviceReady());

@@ -359,13 +359,15 @@ TEST_P(TransportHandshake, SetsLinkStateAndReportsIt) {
     EXPECT_EQ(sleeper.pauses, c.pauses);
 }
 
-INSTANTIATE_TEST_SUITE_P(Devices, TransportHandshake,
-                         ::testing::Values(HandshakeCase{"SimulatedMouse", simulatedMouse, true, true, DeviceStatusCode::MouseDetected, {5, 5}},
-                                           HandshakeCase{"PlainEcho", plainEcho, false, true, DeviceStatusCode::MouseNotDetected, {5}},
-                                           HandshakeCase{"Silent", silentDevice, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
-                                           HandshakeCase{"ZeroAnswers", zeroAnswers, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
-                                           HandshakeCase{"Unplugged", unpluggedMouse, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}}),
-                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Devices, TransportHandshake,
+    ::testing::Values(
+        HandshakeCase{"SimulatedMouse", simulatedMouse, true, true, DeviceStatusCode::MouseDetected, {5, 5}},
+        HandshakeCase{"PlainEcho", plainEcho, false, true, DeviceStatusCode::MouseNotDetected, {5}},
+        HandshakeCase{"Silent", silentDevice, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
+        HandshakeCase{"ZeroAnswers", zeroAnswers, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}},
+        HandshakeCase{"Unplugged", unpluggedMouse, false, false, DeviceStatusCode::MouseNotDetected, {5, 5}}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(TransportTest, HandshakeSendsPlainThenScrambledFrame) {
     connectScrambled();
@@ -389,7 +391,8 @@ TEST(HandshakeAgain, MouseGoneMakesItNotReady) {
     transport.handshake();
     EXPECT_FALSE(transport.deviceReady());
     EXPECT_FALSE(transport.linkScrambled());
-    EXPECT_EQ(status.messages, (std::vector<test::RecordingStatus::Message>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<test::RecordingStatus::Message>{{DeviceStatusCode::MouseDetected, 0},
+                                                                            {DeviceStatusCode::MouseNotDetected, 0}}));
 }
 
 // --- trace ------------------------------------------------------------------------------------

@@ -1,11 +1,13 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
+#include "device/sim_state.h"
 #include "scripted_dialogs.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 #include "support/scripted_hid_system.h"
 #include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
+#include "texts/button_labels.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -250,6 +252,63 @@ TEST_F(ApplicationTest, SkinsDialogConfirmedWritesTheSkinAndShowsTheWindowCancel
     const std::string after = dir.read("str.ini");
     EXPECT_NE(after.find("Path=Ember"), std::string::npos) << after;
     EXPECT_NE(after.find("RColor=44"), std::string::npos) << after;
+}
+
+TEST_F(ApplicationTest, TheFirstPageBuildReadsTheSensorSoApplyUsesItsDpiTable) {
+    // A kind-2 sensor: its default levels 1, 3, 5, 7 encode as 04 08 26 2a, whatever config.bin held.
+    SimulatedMouseMemory memory = factoryMouseMemory();
+    memory.sensorBlock[0] = 2;
+    ASSERT_TRUE(saveSimState(dir / "mouse.json", memory).ok());
+    MouseConfig config = factoryConfig();
+    config.dpiLevel = {0, 0, 0, 0};
+    dir.write("config.bin", configFileBytes(config, 1));
+    GuiOptions options;
+    options.dataDir = dir.path();
+    options.device.simState = dir / "mouse.json";
+    app = std::make_unique<Application>(options, seams(true));
+    ASSERT_TRUE(app->start());
+
+    EXPECT_EQ(app->device().image().sensorKind, 2);
+    EXPECT_EQ(app->model().config().dpiLevel, (std::array<std::uint8_t, 4>{1, 3, 5, 7}));
+    EXPECT_EQ(window().basicPage()->cellCount(), 8U);
+    emit app->tray().leftClicked();
+    window().dispatchClick(kApply);
+    const auto& stages = app->device().simulatedMouse()->memory().dpiStages;
+    EXPECT_EQ((std::array<std::uint8_t, 4>{stages[0], stages[1], stages[2], stages[3]}),
+              (std::array<std::uint8_t, 4>{0x04, 0x08, 0x26, 0x2a}));
+}
+
+TEST_F(ApplicationTest, AFirstRunGivesEveryButtonItsDefaultLabelAndSavesThem) {
+    dir.write("config.bin", configFileBytes(factoryConfig(), 0));
+    start();
+    const KeyLabels& labels = app->model().labels();
+    for (const auto& mode : labels) {
+        EXPECT_EQ(mode[0], "Left Click");
+        EXPECT_EQ(mode[5], "DPI Loop");
+        EXPECT_EQ(mode[8], "Combo Key-left Win+D");
+        EXPECT_EQ(mode[11], "Key Off");
+    }
+    EXPECT_EQ(readButtonLabels(ProfileFile(dir / "str.ini"), Language::English), labels);
+}
+
+TEST_F(ApplicationTest, AfterCancelTheTrayClickRereadsTheLabelsButNotLanguageColourOrSkin) {
+    start();
+    emit app->tray().leftClicked();
+    window().dispatchClick(kCancel);
+    // Someone edits str.ini while the program runs.
+    dir.write("str.ini", "[Skins]\nLan=CHS\nRColor=1\nGColor=2\nBColor=3\nPath=Ember\n[Setting-CHS]\nItem1=Button one\n"
+                         "[Setting-EN]\nItem1=First button\n");
+    const UiSettings before = app->model().ui();
+    emit app->tray().leftClicked();
+    const UiSettings& after = app->model().ui();
+    EXPECT_EQ(after.language, before.language);
+    EXPECT_EQ(after.textColour, before.textColour);
+    EXPECT_EQ(after.skinName, before.skinName);
+    EXPECT_EQ(after.labels[0][0], "First button") << "the labels of the run's own language";
+    balloons.shown.clear();
+    window().deviceStatus(DeviceStatusCode::KeyMatrixSwitched, 1);
+    ASSERT_EQ(balloons.shown.size(), 1U);
+    EXPECT_EQ(balloons.shown[0].text, "Switch to key matrix 1") << "balloons keep the run's language";
 }
 
 TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {

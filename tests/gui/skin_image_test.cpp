@@ -1,9 +1,11 @@
-#include "support/recording_messages.h"
-#include "support/temp_dir.h"
 #include "skin/skin_canvas.h"
 #include "skin/skin_image.h"
+#include "skin/skin_image_cache.h"
+#include "support/recording_messages.h"
+#include "support/temp_dir.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -116,6 +118,52 @@ TEST_F(SkinImage, ABackgroundGivesTheWindowItsSize) {
     EXPECT_EQ(loaded->size(), QSize(120, 80));
     EXPECT_EQ(window.size(), QSize(120, 80));
     EXPECT_EQ(window.pos(), QPoint(7, 8));
+}
+
+TEST_F(SkinImage, TheCacheDecodesEachFileOnceAndRemembersAMissingOne) {
+    QImage image(2, 2, QImage::Format_RGB888);
+    image.fill(QColor(1, 2, 3));
+    const std::filesystem::path file = save("cell.png", image);
+    SkinImageCache cache;
+    const QImage* first = cache.image(file);
+    ASSERT_NE(first, nullptr);
+    image.fill(QColor(9, 9, 9));
+    save("cell.png", image); // a changed file is not seen until the cache is dropped
+    EXPECT_EQ(cache.image(file), first);
+    EXPECT_EQ(cache.image(file)->pixelColor(0, 0), QColor(1, 2, 3));
+    EXPECT_EQ(cache.image(dir / "missing.png"), nullptr);
+    EXPECT_EQ(cache.size(), 2U);
+    cache.clear();
+    EXPECT_EQ(cache.image(file)->pixelColor(0, 0), QColor(9, 9, 9));
+
+    SkinCanvas canvas(QSize(4, 4));
+    EXPECT_TRUE(drawSkinImage(canvas, cache, file, QPoint(1, 1)));
+    EXPECT_EQ(canvas.image().pixelColor(2, 2), QColor(9, 9, 9));
+    EXPECT_FALSE(drawSkinImage(canvas, cache, dir / "missing.png", QPoint(0, 0)));
+}
+
+TEST(FitText, ShrinksToTheWidthThenElidesAtTheReadableMinimum) {
+    QFont font("Liberation Sans");
+    font.setPixelSize(14);
+    const QString caption = "Report Rate Setting";
+    const int natural = QFontMetrics(font).horizontalAdvance(caption);
+    struct Case {
+        int width;
+        bool shrunk;
+        bool elided;
+    };
+    const Case cases[] = {
+        {natural + 10, false, false}, // fits: as it is
+        {natural - 8, true, false},   // a little too wide: a smaller font holds it
+        {natural / 4, true, true},    // far too wide: the smallest font, cut with an ellipsis
+    };
+    for (const Case& c : cases) {
+        const FittedText fitted = fitText(caption, font, c.width);
+        EXPECT_EQ(fitted.font.pixelSize() < 14, c.shrunk) << c.width;
+        EXPECT_GE(fitted.font.pixelSize(), kMinTextPixelSize) << c.width;
+        EXPECT_EQ(fitted.text != caption, c.elided) << c.width;
+        EXPECT_LE(QFontMetrics(fitted.font).horizontalAdvance(fitted.text), c.width) << c.width;
+    }
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "skin_preview.h"
 
 #include "pages/frame_regions.h"
-#include "texts/language_fonts.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
 #include "skin/skin_image.h"
 #include "skin/skin_paths.h"
+#include "texts/language_fonts.h"
 
 #include <array>
 

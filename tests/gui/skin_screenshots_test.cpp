@@ -1,16 +1,16 @@
 // Writes pictures of the program's own skins for review by eye: the main window, both pages and
 // every dialog, into the build folder's screenshots/<skin>/. It checks that every image loads and
 // has the size its place in the windows asks for; it does not judge pixels.
-#include "skin_preview.h"
-#include "support/recording_messages.h"
 #include "dialogs/colour_picker.h"
+#include "dialogs/skinned_dialog.h"
+#include "dialogs/skins_dialog.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
 #include "skin/skin_image.h"
 #include "skin/skin_paths.h"
-#include "dialogs/skinned_dialog.h"
-#include "dialogs/skins_dialog.h"
+#include "skin_preview.h"
+#include "support/recording_messages.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,7 +1,7 @@
+#include "dialogs/skinned_dialog.h"
+#include "skin/skin_font.h"
 #include "support/recording_messages.h"
 #include "test_skin.h"
-#include "skin/skin_font.h"
-#include "dialogs/skinned_dialog.h"
 
 #include <QMetaObject>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
-#include "support/recording_messages.h"
-#include "test_skin.h"
 #include "dialogs/colour_picker.h"
-#include "skin/skin_drop_down.h"
-#include "skin/skin_font.h"
 #include "dialogs/skins_dialog.h"
 #include "dialogs/skins_dialog_layout.h"
+#include "skin/skin_drop_down.h"
+#include "skin/skin_font.h"
+#include "support/recording_messages.h"
+#include "test_skin.h"
 
 #include <QListWidget>
 #include <QScrollBar>

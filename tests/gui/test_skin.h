@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/temp_dir.h"
 #include "skin/skin_files.h"
+#include "support/temp_dir.h"
 
 #include <QColor>
 #include <QFile>

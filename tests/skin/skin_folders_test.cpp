@@ -1,5 +1,5 @@
-#include "support/temp_dir.h"
 #include "skin/skin_folders.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 

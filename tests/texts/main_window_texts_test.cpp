@@ -61,8 +61,7 @@ TEST(MainWindowTexts, SpotChecksAsWritten) {
         {Language::Span, TextId::DoubleClickSpeed, "Double-Click Speed"},
         {Language::English, TextId::MacroNameBlank, "Macro name is blank"},
         {Language::Cht, TextId::MacroNameExists, "巨集名稱已經存在"},
-        {Language::English, TextId::NotRecording,
-         "It doesn\u2019t start recording, unnecessary to press Stop key!"},
+        {Language::English, TextId::NotRecording, "It doesn\u2019t start recording, unnecessary to press Stop key!"},
         {Language::Chs, TextId::NotRecording, "没有开始录制,点击停止录制按钮没有意义！"},
         {Language::Cht, TextId::NotRecording, "沒有開始錄製，點擊停止錄製按鈕沒有意義！"},
         {Language::English, TextId::MouseDetected, "The system detect the gaming mouse."},
@@ -100,11 +99,10 @@ TEST(MainWindowTexts, OnlyTheDpiStageTextsEndInASpaceAndNoneStartsWithOne) {
 
 TEST(MainWindowTexts, FunctionNamesAreTheFunctionListRows) {
     const std::pair<TextId, std::size_t> rows[] = {
-        {TextId::LeftClick, 0},  {TextId::RightClick, 1}, {TextId::MiddleClick, 2},
-        {TextId::Forward, 3},    {TextId::Backward, 4},   {TextId::TripleClick, 5},
-        {TextId::DpiSwitch, 6},  {TextId::RgbOnOff, 7},   {TextId::Windows, 8},
-        {TextId::Multimedia, 9}, {TextId::FireKey, 10},   {TextId::SingleKey, 11},
-        {TextId::ComboKey, 12},  {TextId::MacroKey, 13},  {TextId::KeyOff, 14},
+        {TextId::LeftClick, 0}, {TextId::RightClick, 1},  {TextId::MiddleClick, 2}, {TextId::Forward, 3},
+        {TextId::Backward, 4},  {TextId::TripleClick, 5}, {TextId::DpiSwitch, 6},   {TextId::RgbOnOff, 7},
+        {TextId::Windows, 8},   {TextId::Multimedia, 9},  {TextId::FireKey, 10},    {TextId::SingleKey, 11},
+        {TextId::ComboKey, 12}, {TextId::MacroKey, 13},   {TextId::KeyOff, 14},
     };
     for (const Language language : kLanguages) {
         for (const auto& [id, row] : rows) {
