@@ -73,15 +73,19 @@ void BM_BasicPageBuildNewSkin(benchmark::State& state) {
 }
 BENCHMARK(BM_BasicPageBuildNewSkin)->Unit(benchmark::kMicrosecond);
 
-void BM_HoverRedraw(benchmark::State& state) {
+// Lights two partners in turn, so every iteration lights one and restores the other.
+void alternateHover(benchmark::State& state, QPoint first, QPoint second) {
     auto& window = fixture().app->window();
-    bool onOk = false;
+    bool onFirst = false;
     for (auto _ : state) {
-        // Alternate between two partners, so every iteration lights one and restores the other.
-        window.lightAt(onOk ? QPoint(700, 630) : QPoint(600, 630));
+        window.lightAt(onFirst ? second : first);
         window.repaint();
-        onOk = !onOk;
+        onFirst = !onFirst;
     }
+}
+
+void BM_HoverRedraw(benchmark::State& state) {
+    alternateHover(state, {600, 630}, {700, 630}); // OK and Apply
 }
 BENCHMARK(BM_HoverRedraw)->Unit(benchmark::kMicrosecond);
 
@@ -94,14 +98,7 @@ void BM_BasicPageBuild(benchmark::State& state) {
 BENCHMARK(BM_BasicPageBuild)->Unit(benchmark::kMicrosecond);
 
 void BM_KeyRowHover(benchmark::State& state) {
-    auto& window = fixture().app->window();
-    bool onRow3 = false;
-    for (auto _ : state) {
-        // Rows 3 and 4 are partners: each iteration lights one and restores the other.
-        window.lightAt(onRow3 ? QPoint(300, 280) : QPoint(300, 255));
-        window.repaint();
-        onRow3 = !onRow3;
-    }
+    alternateHover(state, {300, 255}, {300, 280}); // key rows 3 and 4
 }
 BENCHMARK(BM_KeyRowHover)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,8 @@
 # Widget tests of the main window, tray and start-up.
 target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/basic_page_apply_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/basic_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mouse_link_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp

@@ -1,9 +1,7 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
 #include "device/sim_state.h"
-#include "scripted_dialogs.h"
-#include "support/recording_messages.h"
-#include "support/recording_sleeper.h"
+#include "program_seams.h"
 #include "support/scripted_hid_system.h"
 #include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
@@ -59,25 +57,21 @@ protected:
         return *app;
     }
     Application::Seams seams(bool trayAvailable) {
-        Application::Seams seams;
-        seams.messages = &messages;
-        seams.balloons = &balloons;
+        program.balloons = &balloons;
+        Application::Seams seams = program.seams(trayAvailable);
         seams.pointer = &pointer;
-        seams.sleeper = &sleeper;
-        seams.trayAvailable = trayAvailable;
-        seams.dialogs = &dialogs;
         return seams;
     }
     CPelmoraDlg& window() { return app->window(); }
     std::string savedConfig() const { return dir.read("config.bin"); }
 
     test::TempDir dir;
-    test::RecordingMessages messages;
+    test::ProgramSeams program;
+    test::RecordingMessages& messages = program.messages;
+    test::ScriptedDialogs& dialogs = program.dialogs;
     RecordingBalloons balloons;
     CountingPointer pointer;
-    test::RecordingSleeper sleeper;
     std::unique_ptr<Application> app;
-    test::ScriptedDialogs dialogs;
     test::ScriptedHidSystem noMouse;
     test::ScriptedMonitor monitor;
 };

@@ -3,21 +3,14 @@
 // list, the DPI sub-list and each lighting list open, and the advanced page. Checks sizes, not pixels.
 #include "app/application.h"
 #include "config/factory_defaults.h"
-#include "scripted_dialogs.h"
+#include "program_seams.h"
 #include "skin/skin_drop_down.h"
-#include "support/recording_messages.h"
-#include "support/recording_sleeper.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 namespace q417 {
 namespace {
-
-class IgnoreBalloons : public TrayNotifier {
-public:
-    void showBalloon(const std::string&, const std::string&, bool, int) override {}
-};
 
 struct LanguageCase {
     const char* code;
@@ -90,26 +83,17 @@ TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
                 dir.write("str.ini", std::string("[Skins]\nLan=") + language.code +
                                          "\nRColor=230\nGColor=230\nBColor=230\nPath=" + skin + "\n");
 
-                test::RecordingMessages messages;
-                IgnoreBalloons balloons;
-                test::RecordingSleeper sleeper;
-                test::ScriptedDialogs dialogs;
-                Application::Seams seams;
-                seams.messages = &messages;
-                seams.balloons = &balloons;
-                seams.sleeper = &sleeper;
-                seams.dialogs = &dialogs;
-                seams.trayAvailable = true;
+                test::ProgramSeams program;
                 GuiOptions options;
                 options.dataDir = dir.path();
                 options.device.simulate = true;
-                Application app(options, seams);
+                Application app(options, program.seams());
                 ASSERT_TRUE(app.start());
                 const std::string what = skin + " " + language.name + " " + scene.name;
                 EXPECT_EQ(app.window().size(), QSize(890, 660)) << what;
 
                 setUp(app.window(), scene.scene);
-                EXPECT_TRUE(messages.messages.empty()) << what;
+                EXPECT_TRUE(program.messages.messages.empty()) << what;
                 const QImage shot = app.window().grab().toImage();
                 EXPECT_EQ(shot.size(), QSize(890, 660)) << what;
                 const std::string file = std::string("main-window-") + scene.name + "-" + language.name + ".png";

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/application.h"
+#include "scripted_dialogs.h"
+#include "support/recording_messages.h"
+#include "support/recording_sleeper.h"
+
+namespace q417::test {
+
+class IgnoreBalloons final : public TrayNotifier {
+public:
+    void showBalloon(const std::string&, const std::string&, bool, int) override {}
+};
+
+// Every outside effect of the tray program recorded or scripted: messages, pauses and dialogs;
+// balloons go to `balloons`, ignored unless a test sets it.
+struct ProgramSeams {
+    [[nodiscard]] Application::Seams seams(bool trayAvailable = true) {
+        Application::Seams s;
+        s.messages = &messages;
+        s.balloons = balloons;
+        s.sleeper = &sleeper;
+        s.dialogs = &dialogs;
+        s.trayAvailable = trayAvailable;
+        return s;
+    }
+
+    RecordingMessages messages;
+    RecordingSleeper sleeper;
+    ScriptedDialogs dialogs;
+    IgnoreBalloons ignoredBalloons;
+    TrayNotifier* balloons = &ignoredBalloons;
+};
+
+} // namespace q417::test
