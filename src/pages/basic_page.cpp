@@ -132,7 +132,10 @@ void BasicPage::destroyControls() {
     closeDpiSubList();
     lighting_->destroyFields();
     for (QPointer<QWidget>& swatch : swatches_) {
-        delete swatch.data();
+        if (QWidget* gone = swatch.data()) {
+            gone->hide();
+            gone->deleteLater();
+        }
         swatch.clear();
     }
 }

@@ -103,7 +103,10 @@ void LightingSection::destroyFields() {
     }
     standardEffectOpen_ = false;
     for (QPointer<QLabel>& field : valueFields_) {
-        delete field.data(); // a child of the window: deleting it also detaches it
+        if (QLabel* gone = field.data()) {
+            gone->hide(); // gone from the picture at once, deleted when the event loop comes round
+            gone->deleteLater();
+        }
         field.clear();
     }
 }
