@@ -3,6 +3,7 @@
 #include "skin/skin_drop_down.h"
 #include "skin/skin_image.h"
 #include "skin/skin_paths.h"
+#include "texts/main_window_texts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,6 +45,11 @@ SkinnedDialog::SkinnedDialog(DialogSkin skin, SkinnedDialogKind kind, Captions c
         setFixedSize(kFallbackSize);
         messages_.showMessage("error", std::string(background.failureCaption));
     }
+}
+
+SkinnedDialog::Captions SkinnedDialog::captionsIn(Language language) {
+    const auto q = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
+    return {q(text(language, TextId::Ok)), q(text(language, TextId::Cancel))};
 }
 
 const QImage& SkinnedDialog::picture() {

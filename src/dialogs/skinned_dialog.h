@@ -3,6 +3,7 @@
 #include "dialogs/dialog_backgrounds.h"
 #include "dialogs/dialog_buttons.h"
 #include "platform/message_sink.h"
+#include "texts/language.h"
 #include "skin/skinned_surface.h"
 
 #include <QDialog>
@@ -41,6 +42,8 @@ public:
         QString ok;
         QString cancel;
     };
+    // OK and Cancel as the main window words them in `language`.
+    [[nodiscard]] static Captions captionsIn(Language language);
 
     // How long the pointer rests on a button before it lights.
     static constexpr int kHoverDelayMs = SkinnedSurface::kHoverDelayMs;

@@ -27,11 +27,6 @@ QString fromFileName(const std::string& name) {
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-SkinnedDialog::Captions captionsIn(Language language) {
-    const SkinsDialogTexts texts = skinsDialogTexts(language);
-    return {fromUtf8(texts.ok), fromUtf8(texts.cancel)};
-}
-
 void drawSunkenBox(SkinCanvas& canvas, const Rect& r) {
     canvas.fill(r, kNameBoxBackground);
     canvas.fill({r.left, r.top, r.right, r.top + 1}, kSunkenShadow);
