@@ -48,7 +48,9 @@ SkinnedDialog::SkinnedDialog(DialogSkin skin, SkinnedDialogKind kind, Captions c
 }
 
 SkinnedDialog::Captions SkinnedDialog::captionsIn(Language language) {
-    const auto q = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
+    const auto q = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
     return {q(text(language, TextId::Ok)), q(text(language, TextId::Cancel))};
 }
 

@@ -3,8 +3,8 @@
 #include "dialogs/dialog_backgrounds.h"
 #include "dialogs/dialog_buttons.h"
 #include "platform/message_sink.h"
-#include "texts/language.h"
 #include "skin/skinned_surface.h"
+#include "texts/language.h"
 
 #include <QDialog>
 #include <QFont>
