@@ -36,6 +36,7 @@ struct FireKeyChoice {
 struct SingleKeyChoice {
     static constexpr ButtonFunction kFunction = ButtonFunction::SingleKey;
     std::string keyName; // captured display name; need not be in the key-name table
+    bool operator==(const SingleKeyChoice&) const = default;
 };
 
 struct ComboKeyChoice {
@@ -43,6 +44,7 @@ struct ComboKeyChoice {
     std::string modifierName; // a modifier-list name, or empty
     std::string key1Name;     // captured names, each possibly empty
     std::string key2Name;
+    bool operator==(const ComboKeyChoice&) const = default;
 };
 
 struct MacroKeyChoice {

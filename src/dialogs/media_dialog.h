@@ -1,0 +1,17 @@
+#pragma once
+
+#include "assign/dialog_choice.h"
+#include "dialogs/consumer_key_dialog.h"
+
+namespace q417 {
+
+// Gives a mouse button one of the seven media keys ("Multimedia").
+class CMediaDialog : public ConsumerKeyDialog {
+public:
+    CMediaDialog(const DialogHost& host, MessageSink& messages)
+        : ConsumerKeyDialog(host, kMediaKeyLayout, messages) {}
+
+    [[nodiscard]] MediaKeyChoice choice() const { return {.row = row(), .text = rowName().toStdString()}; }
+};
+
+} // namespace q417

@@ -1,0 +1,88 @@
+// Writes pictures of the key capture dialogs in the program's own skins and every language, for
+// review by eye, into the build folder's screenshots/<skin>/. Keys are pressed as the window system
+// delivers them, so the fields show real captured names.
+#include "dialogs/combo_key_dialog.h"
+#include "dialogs/single_key_dialog.h"
+#include "platform/evdev_key_names.h"
+#include "skin/skin_drop_down.h"
+#include "skin/skin_font.h"
+#include "support/recording_messages.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWindow>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace q417 {
+namespace {
+
+const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
+const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
+
+struct ShotLanguage {
+    Language language;
+    const char* code;
+};
+constexpr ShotLanguage kLanguages[] = {
+    {Language::English, "EN"}, {Language::Span, "SPAN"}, {Language::Chs, "CHS"}, {Language::Cht, "CHT"}};
+
+// Presses and releases the key of evdev code `evdev`, as X11 and Wayland report it.
+void tap(QWidget& dialog, int qtKey, std::uint32_t evdev) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, qtKey, Qt::NoModifier, evdev + EvdevKeyNames::kNativeOffset, 0, 0);
+        QCoreApplication::sendEvent(dialog.windowHandle(), &event);
+    }
+}
+
+class CaptureDialogScreenshots : public ::testing::TestWithParam<const char*> {
+protected:
+    [[nodiscard]] DialogHost host(Language language) const {
+        return {DialogSkin{kSkinsRoot / GetParam(), {230, 230, 230}, skinFont(textFont(language))}, language,
+                QPoint(0, 0), nullptr};
+    }
+    void save(QWidget& dialog, const std::string& name) const {
+        const std::filesystem::path file = kScreenshots / GetParam() / (name + ".png");
+        std::filesystem::create_directories(file.parent_path());
+        EXPECT_TRUE(dialog.grab().toImage().save(QFile::decodeName(file.c_str()), "PNG")) << file;
+    }
+    test::RecordingMessages messages;
+    EvdevKeyNames names;
+};
+
+TEST_P(CaptureDialogScreenshots, SingleKey) {
+    for (const ShotLanguage& l : kLanguages) {
+        CSingleDialog dialog(host(l.language), messages, names);
+        dialog.show();
+        tap(dialog, Qt::Key_Super_R, 126); // the longest name of the key-name table's keys
+        EXPECT_EQ(dialog.choice().keyName, "Right Windows");
+        save(dialog, std::string("dialog-single-key-") + l.code);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_P(CaptureDialogScreenshots, ComboKeyFilledAndWithItsListOpen) {
+    for (const ShotLanguage& l : kLanguages) {
+        CComboDialog dialog(host(l.language), messages, names);
+        dialog.show();
+        dialog.activateWindow(); // so the field with the focus shows it
+        QCoreApplication::processEvents();
+        dialog.modifierList()->open();
+        dialog.modifierList()->choose(5); // "Right Shift", the widest row
+        dialog.firstKeyField()->setFocus();
+        tap(dialog, Qt::Key_Super_R, 126);
+        dialog.secondKeyField()->setFocus();
+        tap(dialog, Qt::Key_Enter, 96);
+        save(dialog, std::string("dialog-combo-key-") + l.code);
+        dialog.modifierList()->open();
+        save(dialog, std::string("dialog-combo-key-list-") + l.code);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OwnSkins, CaptureDialogScreenshots, ::testing::Values("Default", "Ember"));
+
+} // namespace
+} // namespace q417

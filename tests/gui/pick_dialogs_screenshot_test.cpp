@@ -1,0 +1,104 @@
+// Writes pictures of the fire-key, media-key and Windows-key dialogs in the program's own skins and
+// in every language, closed and with their list open, into the build folder's screenshots/<skin>/
+// for review by eye. Grabbed from the widgets, so the fields and lists show as they do on screen.
+#include "dialogs/fire_key_dialog.h"
+#include "dialogs/fire_key_layout.h"
+#include "dialogs/media_dialog.h"
+#include "dialogs/windows_dialog.h"
+#include "skin/skin_drop_down.h"
+#include "skin/skin_font.h"
+#include "support/recording_messages.h"
+#include "texts/fire_key_texts.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QListWidget>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace q417 {
+namespace {
+
+const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
+const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
+
+struct NamedLanguage {
+    Language language;
+    const char* code;
+};
+constexpr NamedLanguage kLanguages[] = {
+    {Language::Chs, "chs"}, {Language::Cht, "cht"}, {Language::Span, "span"}, {Language::English, "english"}};
+
+class PickDialogScreenshots : public ::testing::TestWithParam<const char*> {
+protected:
+    [[nodiscard]] DialogHost host(Language language) const {
+        return {DialogSkin{kSkinsRoot / GetParam(), {230, 230, 230}, skinFont(textFont(language))}, language,
+                QPoint(0, 0)};
+    }
+    // Saves the dialog closed and with its list open as dialog-<name>[-list]-<language>.png.
+    void shoot(SkinnedDialog& dialog, SkinDropDown& list, const std::string& name, const char* language) {
+        dialog.show();
+        EXPECT_TRUE(dialog.backgroundLoaded()) << name;
+        save(dialog, "dialog-" + name + "-" + language);
+        list.open();
+        ASSERT_TRUE(list.isOpen());
+        // The last row fits inside the dialog when scrolled into view.
+        QListWidget& rows = *list.list();
+        rows.scrollToBottom();
+        const QRect last = rows.visualItemRect(rows.item(rows.count() - 1));
+        EXPECT_LE(rows.viewport()->mapTo(&dialog, last.bottomLeft()).y(), dialog.height()) << name << ' ' << language;
+        rows.scrollToTop();
+        save(dialog, "dialog-" + name + "-list-" + language);
+    }
+    void save(QWidget& dialog, const std::string& name) const {
+        const std::filesystem::path file = kScreenshots / GetParam() / (name + ".png");
+        std::filesystem::create_directories(file.parent_path());
+        EXPECT_TRUE(dialog.grab().toImage().save(QFile::decodeName(file.c_str()), "PNG")) << file;
+    }
+    test::RecordingMessages messages;
+};
+
+TEST_P(PickDialogScreenshots, FireKey) {
+    for (const NamedLanguage& l : kLanguages) {
+        CFireKeyDialog dialog(host(l.language), messages);
+        shoot(dialog, dialog.keyList(), "fire-key", l.code);
+        // Both explanations, wrapped and centred, stay between the fields and the buttons and
+        // clear of each other.
+        const FireKeyTexts texts = fireKeyTexts(l.language);
+        const auto block = [&](const Rect& rect, std::string_view text) {
+            const QRect measured =
+                QFontMetrics(dialog.font())
+                    .boundingRect(QRect(rect.left, rect.top, rect.width(), rect.height()), Qt::TextWordWrap,
+                                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            return centredToHeight(rect, measured.height());
+        };
+        const Rect speed = block(kFireSpeedExplanationRect, texts.speedExplanation);
+        const Rect times = block(kFireTimesExplanationRect, texts.timesExplanation);
+        EXPECT_GE(speed.top, kFireTimesFieldRect.bottom) << l.code;
+        EXPECT_LE(speed.bottom, times.top) << l.code;
+        EXPECT_LE(times.bottom, kDialogOkRect.top) << l.code;
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_P(PickDialogScreenshots, MediaKey) {
+    for (const NamedLanguage& l : kLanguages) {
+        CMediaDialog dialog(host(l.language), messages);
+        shoot(dialog, dialog.rowList(), "media-key", l.code);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_P(PickDialogScreenshots, WindowsKey) {
+    for (const NamedLanguage& l : kLanguages) {
+        CWindowsDialog dialog(host(l.language), messages);
+        shoot(dialog, dialog.rowList(), "windows-key", l.code);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OwnSkins, PickDialogScreenshots, ::testing::Values("Default", "Ember"));
+
+} // namespace
+} // namespace q417
