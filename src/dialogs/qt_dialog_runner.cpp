@@ -1,6 +1,26 @@
 #include "dialogs/qt_dialog_runner.h"
 
+#include "dialogs/combo_key_dialog.h"
+#include "dialogs/fire_key_dialog.h"
+#include "dialogs/macro_key_dialog.h"
+#include "dialogs/media_dialog.h"
+#include "dialogs/single_key_dialog.h"
+#include "dialogs/windows_dialog.h"
+#include "macro/macro_library.h"
+
 namespace q417 {
+
+namespace {
+
+// Runs a dialog modally; on OK, what it holds.
+template <typename Dialog> std::optional<DialogChoice> run(Dialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return DialogChoice{dialog.choice()};
+}
+
+} // namespace
 
 std::optional<QColor> QtDialogRunner::pickColour(QColor initial, QWidget* parent) {
     return colours_.pickColour(initial, parent);
@@ -15,8 +35,36 @@ std::optional<SkinChoice> QtDialogRunner::chooseSkin(const DialogHost& host, con
     return dialog.choice();
 }
 
-std::optional<DialogChoice> QtDialogRunner::chooseAssignment(const DialogHost&, ButtonFunction) {
-    return std::nullopt;
+std::optional<DialogChoice> QtDialogRunner::chooseAssignment(const DialogHost& host, ButtonFunction function) {
+    switch (function) {
+    case ButtonFunction::WindowsKey: {
+        CWindowsDialog dialog(host, messages_);
+        return run(dialog);
+    }
+    case ButtonFunction::MediaKey: {
+        CMediaDialog dialog(host, messages_);
+        return run(dialog);
+    }
+    case ButtonFunction::FireKey: {
+        CFireKeyDialog dialog(host, messages_);
+        return run(dialog);
+    }
+    case ButtonFunction::SingleKey: {
+        CSingleDialog dialog(host, messages_, keyNames_);
+        return run(dialog);
+    }
+    case ButtonFunction::ComboKey: {
+        CComboDialog dialog(host, messages_, keyNames_);
+        return run(dialog);
+    }
+    case ButtonFunction::MacroKey: {
+        const MacroLibrary library(macroFile_);
+        CMacroDialog dialog(host, messages_, library);
+        return run(dialog);
+    }
+    default:
+        return std::nullopt; // the other functions are chosen without a dialog
+    }
 }
 
 } // namespace q417

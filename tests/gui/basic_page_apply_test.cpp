@@ -9,6 +9,7 @@
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
+#include "trace_lines.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -34,33 +35,6 @@ void clickListRow(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
-}
-
-// The bytes of a trace's data chunks sent after the first command line that starts with
-// `command`, up to the next command.
-std::vector<std::uint8_t> dataAfter(const std::vector<std::string>& lines, std::string_view command) {
-    std::vector<std::uint8_t> data;
-    auto line =
-        std::find_if(lines.begin(), lines.end(), [command](const std::string& l) { return l.starts_with(command); });
-    if (line == lines.end()) {
-        return data;
-    }
-    for (++line; line != lines.end() && !line->starts_with("SET "); ++line) {
-        if (line->starts_with("OUT ")) {
-            std::istringstream bytes(line->substr(4));
-            for (unsigned value = 0; bytes >> std::hex >> value;) {
-                data.push_back(static_cast<std::uint8_t>(value));
-            }
-        }
-    }
-    return data;
-}
-
-std::vector<std::uint8_t> slice(const std::vector<std::uint8_t>& data, std::size_t from, std::size_t count) {
-    return data.size() >= from + count
-               ? std::vector<std::uint8_t>(data.begin() + static_cast<std::ptrdiff_t>(from),
-                                           data.begin() + static_cast<std::ptrdiff_t>(from + count))
-               : std::vector<std::uint8_t>{};
 }
 
 // A first run on the simulated mouse (sensor kind 0): the user edits the basic page with the
@@ -130,25 +104,23 @@ TEST(BasicPageApply, EditsOnThePageReachConfigBinAndTheMouse) {
     EXPECT_EQ(saved[1][3], "Forward");
 
     // The mouse: what the apply sent.
-    std::vector<std::string> lines;
-    std::istringstream trace(dir.read("trace.txt").substr(traceBefore));
-    for (std::string line; std::getline(trace, line);) {
-        lines.push_back(line);
-    }
+    const std::vector<std::string> lines = test::traceLines(dir.read("trace.txt").substr(traceBefore));
     const auto has = [&lines](std::string_view line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     };
     EXPECT_TRUE(has("SET 01 04 00 00 00 00 00 fa")) << "report rate code 4";
     EXPECT_TRUE(has("SET 11 04 08 00 00 00 00 e2"));
     // Levels 1, 2, 7 and 10 of sensor kind 0; stage 4 marked off.
-    EXPECT_EQ(slice(dataAfter(lines, "SET 11 04 08 "), 0, 8),
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 11 04 08 "), 0, 8),
               (std::vector<std::uint8_t>{0x02, 0x03, 0x08, 0xA7, 0x80, 0x80, 0x80, 0x80}));
-    EXPECT_EQ(slice(dataAfter(lines, "SET 10 01 18 "), 0, 6),
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 10 01 18 "), 0, 6),
               (std::vector<std::uint8_t>{0x12, 0x34, 0x56, 0x20, 0xFF, 0x40}))
         << "stage colours";
     // Button 3 sits in key-matrix slot 8: a right click in matrix 1 (Mode A), Forward still in matrix 3 (Mode B).
-    EXPECT_EQ(slice(dataAfter(lines, "SET 12 01 40 "), 8 * 4, 4), (std::vector<std::uint8_t>{0x01, 0x00, 0xF1, 0x00}));
-    EXPECT_EQ(slice(dataAfter(lines, "SET 12 03 40 "), 8 * 4, 4), (std::vector<std::uint8_t>{0x01, 0x00, 0xF4, 0x00}));
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 01 40 "), 8 * 4, 4),
+              (std::vector<std::uint8_t>{0x01, 0x00, 0xF1, 0x00}));
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 03 40 "), 8 * 4, 4),
+              (std::vector<std::uint8_t>{0x01, 0x00, 0xF4, 0x00}));
 }
 
 } // namespace
