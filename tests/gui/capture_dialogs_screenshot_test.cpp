@@ -4,6 +4,7 @@
 #include "dialogs/combo_key_dialog.h"
 #include "dialogs/single_key_dialog.h"
 #include "platform/evdev_key_names.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
@@ -22,13 +23,6 @@ namespace {
 const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
 const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
 
-struct ShotLanguage {
-    Language language;
-    const char* code;
-};
-constexpr ShotLanguage kLanguages[] = {
-    {Language::English, "EN"}, {Language::Span, "SPAN"}, {Language::Chs, "CHS"}, {Language::Cht, "CHT"}};
-
 // Presses and releases the key of evdev code `evdev`, as X11 and Wayland report it.
 void tap(QWidget& dialog, int qtKey, std::uint32_t evdev) {
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
@@ -39,32 +33,27 @@ void tap(QWidget& dialog, int qtKey, std::uint32_t evdev) {
 
 class CaptureDialogScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
-    [[nodiscard]] DialogHost host(Language language) const {
-        return {DialogSkin{kSkinsRoot / GetParam(), {230, 230, 230}, skinFont(textFont(language))}, language,
-                QPoint(0, 0), nullptr};
-    }
+    [[nodiscard]] DialogHost host(Language language) const { return test::shotHost(kSkinsRoot / GetParam(), language); }
     void save(QWidget& dialog, const std::string& name) const {
-        const std::filesystem::path file = kScreenshots / GetParam() / (name + ".png");
-        std::filesystem::create_directories(file.parent_path());
-        EXPECT_TRUE(dialog.grab().toImage().save(QFile::decodeName(file.c_str()), "PNG")) << file;
+        test::saveShot(dialog, kScreenshots / GetParam() / (name + ".png"));
     }
     test::RecordingMessages messages;
     EvdevKeyNames names;
 };
 
 TEST_P(CaptureDialogScreenshots, SingleKey) {
-    for (const ShotLanguage& l : kLanguages) {
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
         CSingleDialog dialog(host(l.language), messages, names);
         dialog.show();
         tap(dialog, Qt::Key_Super_R, 126); // the longest name of the key-name table's keys
         EXPECT_EQ(dialog.choice().keyName, "Right Windows");
-        save(dialog, std::string("dialog-single-key-") + l.code);
+        save(dialog, std::string("dialog-single-key-") + l.name);
     }
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_P(CaptureDialogScreenshots, ComboKeyFilledAndWithItsListOpen) {
-    for (const ShotLanguage& l : kLanguages) {
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
         CComboDialog dialog(host(l.language), messages, names);
         dialog.show();
         dialog.activateWindow(); // so the field with the focus shows it
@@ -75,9 +64,9 @@ TEST_P(CaptureDialogScreenshots, ComboKeyFilledAndWithItsListOpen) {
         tap(dialog, Qt::Key_Super_R, 126);
         dialog.secondKeyField()->setFocus();
         tap(dialog, Qt::Key_Enter, 96);
-        save(dialog, std::string("dialog-combo-key-") + l.code);
+        save(dialog, std::string("dialog-combo-key-") + l.name);
         dialog.modifierList()->open();
-        save(dialog, std::string("dialog-combo-key-list-") + l.code);
+        save(dialog, std::string("dialog-combo-key-list-") + l.name);
     }
     EXPECT_TRUE(messages.messages.empty());
 }

@@ -2,6 +2,7 @@
 // with its list open, into the build folder's screenshots/<skin>/ for review by eye.
 #include "dialogs/macro_key_dialog.h"
 #include "macro/macro_library.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
@@ -19,13 +20,6 @@ namespace {
 const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
 const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
 
-struct ShotLanguage {
-    Language language;
-    const char* code;
-};
-constexpr ShotLanguage kLanguages[] = {
-    {Language::English, "en"}, {Language::Span, "es"}, {Language::Chs, "zh-hans"}, {Language::Cht, "zh-hant"}};
-
 // Fourteen macros, two more than the mouse has slots for; the second has the longest name allowed.
 constexpr const char* kMacros[] = {
     "Reload",      "Quick scope and fire, 31 chars!",
@@ -37,11 +31,6 @@ constexpr const char* kMacros[] = {
     "Voice on",    "Voice off",
 };
 constexpr int kFieldShotRow = 1;
-
-void save(const QImage& image, const std::filesystem::path& file) {
-    std::filesystem::create_directories(file.parent_path());
-    EXPECT_TRUE(image.save(QFile::decodeName(file.c_str()), "PNG")) << file;
-}
 
 class MacroKeyDialogScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
@@ -62,27 +51,25 @@ protected:
 };
 
 TEST_P(MacroKeyDialogScreenshots, ClosedAndWithItsListOpenInEveryLanguage) {
-    for (const ShotLanguage& l : kLanguages) {
-        const DialogHost host{
-            {kSkinsRoot / GetParam(), {230, 230, 230}, skinFont(textFont(l.language))}, l.language, {}, nullptr};
-        CMacroDialog dialog(host, messages, library);
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
+        CMacroDialog dialog(test::shotHost(kSkinsRoot / GetParam(), l.language), messages, library);
         dialog.show();
         ASSERT_TRUE(dialog.backgroundLoaded()) << GetParam();
 
         dialog.macroList().open();
         dialog.macroList().choose(kFieldShotRow);
         ASSERT_TRUE(dialog.hasMacro());
-        save(dialog.grab().toImage(), shot(std::string("dialog-macro-key-") + l.code));
+        test::saveShot(dialog, shot(std::string("dialog-macro-key-") + l.name));
 
         // At the start, with the longest name, and at the end, where the rows past the mouse's slots
         // are greyed; one row selected as the pointer would.
         dialog.macroList().open();
         QListWidget* list = dialog.macroList().list();
         list->setCurrentRow(2);
-        save(dialog.grab().toImage(), shot(std::string("dialog-macro-key-list-") + l.code));
+        test::saveShot(dialog, shot(std::string("dialog-macro-key-list-") + l.name));
         list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
         list->setCurrentRow(10);
-        save(dialog.grab().toImage(), shot(std::string("dialog-macro-key-list-end-") + l.code));
+        test::saveShot(dialog, shot(std::string("dialog-macro-key-list-end-") + l.name));
     }
     EXPECT_TRUE(messages.messages.empty());
 }

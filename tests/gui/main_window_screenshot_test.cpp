@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
 #include "program_seams.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
 
@@ -11,12 +12,6 @@
 
 namespace q417 {
 namespace {
-
-struct LanguageCase {
-    const char* code;
-    const char* name;
-};
-constexpr LanguageCase kLanguages[] = {{"EN", "en"}, {"SPAN", "es"}, {"CHS", "zh-hans"}, {"CHT", "zh-hant"}};
 
 // What the user has open when the picture is taken.
 enum class Scene { Page, FunctionList, DpiSubList, ModeList, ParameterList, EffectList, Advanced };
@@ -74,13 +69,13 @@ TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
         const std::string skin = entry.path().filename().string();
         const std::filesystem::path out = std::filesystem::path(Q417_SCREENSHOT_DIR) / skin;
         std::filesystem::create_directories(out);
-        for (const LanguageCase& language : kLanguages) {
+        for (const test::ShotLanguage& language : test::kShotLanguages) {
             for (const SceneCase& scene : kScenes) {
                 test::TempDir dir;
                 std::filesystem::create_directories(dir / "Skins");
                 std::filesystem::copy(entry.path(), dir / "Skins" / skin, std::filesystem::copy_options::recursive);
                 dir.write("config.bin", configFileBytes(factoryConfig(), 0)); // a first run: default labels
-                dir.write("str.ini", std::string("[Skins]\nLan=") + language.code +
+                dir.write("str.ini", std::string("[Skins]\nLan=") + language.strIni +
                                          "\nRColor=230\nGColor=230\nBColor=230\nPath=" + skin + "\n");
 
                 test::ProgramSeams program;
@@ -97,7 +92,7 @@ TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
                 const QImage shot = app.window().grab().toImage();
                 EXPECT_EQ(shot.size(), QSize(890, 660)) << what;
                 const std::string file = std::string("main-window-") + scene.name + "-" + language.name + ".png";
-                EXPECT_TRUE(shot.save(QString::fromStdString((out / file).string()))) << what;
+                test::saveShot(shot, out / file);
             }
         }
     }

@@ -5,6 +5,7 @@
 #include "dialogs/fire_key_layout.h"
 #include "dialogs/media_dialog.h"
 #include "dialogs/windows_dialog.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
@@ -23,19 +24,9 @@ namespace {
 const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
 const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
 
-struct NamedLanguage {
-    Language language;
-    const char* code;
-};
-constexpr NamedLanguage kLanguages[] = {
-    {Language::Chs, "chs"}, {Language::Cht, "cht"}, {Language::Span, "span"}, {Language::English, "english"}};
-
 class PickDialogScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
-    [[nodiscard]] DialogHost host(Language language) const {
-        return {DialogSkin{kSkinsRoot / GetParam(), {230, 230, 230}, skinFont(textFont(language))}, language,
-                QPoint(0, 0)};
-    }
+    [[nodiscard]] DialogHost host(Language language) const { return test::shotHost(kSkinsRoot / GetParam(), language); }
     // Saves the dialog closed and with its list open as dialog-<name>[-list]-<language>.png.
     void shoot(SkinnedDialog& dialog, SkinDropDown& list, const std::string& name, const char* language) {
         dialog.show();
@@ -52,17 +43,15 @@ protected:
         save(dialog, "dialog-" + name + "-list-" + language);
     }
     void save(QWidget& dialog, const std::string& name) const {
-        const std::filesystem::path file = kScreenshots / GetParam() / (name + ".png");
-        std::filesystem::create_directories(file.parent_path());
-        EXPECT_TRUE(dialog.grab().toImage().save(QFile::decodeName(file.c_str()), "PNG")) << file;
+        test::saveShot(dialog, kScreenshots / GetParam() / (name + ".png"));
     }
     test::RecordingMessages messages;
 };
 
 TEST_P(PickDialogScreenshots, FireKey) {
-    for (const NamedLanguage& l : kLanguages) {
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
         CFireKeyDialog dialog(host(l.language), messages);
-        shoot(dialog, dialog.keyList(), "fire-key", l.code);
+        shoot(dialog, dialog.keyList(), "fire-key", l.name);
         // Both explanations, wrapped and centred, stay between the fields and the buttons and
         // clear of each other.
         const FireKeyTexts texts = fireKeyTexts(l.language);
@@ -75,25 +64,25 @@ TEST_P(PickDialogScreenshots, FireKey) {
         };
         const Rect speed = block(kFireSpeedExplanationRect, texts.speedExplanation);
         const Rect times = block(kFireTimesExplanationRect, texts.timesExplanation);
-        EXPECT_GE(speed.top, kFireTimesFieldRect.bottom) << l.code;
-        EXPECT_LE(speed.bottom, times.top) << l.code;
-        EXPECT_LE(times.bottom, kDialogOkRect.top) << l.code;
+        EXPECT_GE(speed.top, kFireTimesFieldRect.bottom) << l.name;
+        EXPECT_LE(speed.bottom, times.top) << l.name;
+        EXPECT_LE(times.bottom, kDialogOkRect.top) << l.name;
     }
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_P(PickDialogScreenshots, MediaKey) {
-    for (const NamedLanguage& l : kLanguages) {
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
         CMediaDialog dialog(host(l.language), messages);
-        shoot(dialog, dialog.rowList(), "media-key", l.code);
+        shoot(dialog, dialog.rowList(), "media-key", l.name);
     }
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_P(PickDialogScreenshots, WindowsKey) {
-    for (const NamedLanguage& l : kLanguages) {
+    for (const test::ShotLanguage& l : test::kShotLanguages) {
         CWindowsDialog dialog(host(l.language), messages);
-        shoot(dialog, dialog.rowList(), "windows-key", l.code);
+        shoot(dialog, dialog.rowList(), "windows-key", l.name);
     }
     EXPECT_TRUE(messages.messages.empty());
 }
