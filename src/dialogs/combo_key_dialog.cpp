@@ -2,7 +2,9 @@
 
 #include "assign/key_names.h"
 #include "dialogs/capture_dialog_layouts.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/key_capture.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_canvas.h"
 #include "skin/skin_drop_down.h"
 
@@ -13,10 +15,6 @@ namespace q417 {
 
 namespace {
 
-constexpr QColor kFieldBackground{40, 40, 40};
-constexpr QColor kSunkenShadow{16, 16, 16};
-constexpr QColor kSunkenLight{96, 96, 96};
-
 // White on dark grey without a border. A read-only field shows no caret, so the field with the
 // focus is underlined instead; a disabled one greys its text.
 constexpr const char* kKeyFieldStyle = "QLineEdit { color: white; background: rgb(40, 40, 40); border: none;"
@@ -25,18 +23,6 @@ constexpr const char* kKeyFieldStyle = "QLineEdit { color: white; background: rg
                                        "QLineEdit:disabled { color: rgb(140, 140, 140); }";
 constexpr int kKeyFieldInset = 4; // the line edit's own text margins, both sides
 constexpr int kModifierInset = 2; // the sunken edge and a pixel of air
-
-void drawSunkenField(SkinCanvas& canvas, const Rect& r) {
-    canvas.fill(r, kFieldBackground);
-    canvas.fill({r.left, r.top, r.right, r.top + 1}, kSunkenShadow);
-    canvas.fill({r.left, r.top, r.left + 1, r.bottom}, kSunkenShadow);
-    canvas.fill({r.left, r.bottom - 1, r.right, r.bottom}, kSunkenLight);
-    canvas.fill({r.right - 1, r.top, r.right, r.bottom}, kSunkenLight);
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList modifierRows() {
     QStringList rows;
@@ -128,7 +114,7 @@ void CComboDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return;
     }
-    drawSunkenField(canvas, kComboModifierFieldRect);
+    drawSunkenBox(canvas, kComboModifierFieldRect);
     const Rect& r = kComboModifierFieldRect;
     canvas.drawText({r.left + kModifierInset, r.top + 1, r.right - kModifierInset, r.bottom - 1}, modifierName_, font(),
                     Qt::white, Qt::AlignCenter);

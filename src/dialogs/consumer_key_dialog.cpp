@@ -2,7 +2,6 @@
 
 #include "dialogs/dialog_keys.h"
 #include "dialogs/name_field.h"
-#include "dialogs/pick_list.h"
 #include "skin/skin_drop_down.h"
 
 #include <QLabel>
@@ -36,11 +35,6 @@ ConsumerKeyDialog::ConsumerKeyDialog(const DialogHost& host, const ConsumerKeyLa
         });
     addDropDown(*rowList_);
     connect(rowList_, &SkinDropDown::chosen, this, [this](int row) { chooseRow(row); });
-    connect(rowList_, &SkinDropDown::openChanged, this, [this](bool open) {
-        if (open) {
-            fitPickList(*rowList_->list());
-        }
-    });
     if (!backgroundLoaded()) {
         return; // no texts and no controls without the background
     }

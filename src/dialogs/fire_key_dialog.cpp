@@ -4,7 +4,7 @@
 #include "dialogs/dialog_keys.h"
 #include "dialogs/fire_key_layout.h"
 #include "dialogs/name_field.h"
-#include "dialogs/pick_list.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_drop_down.h"
 #include "texts/fire_key_texts.h"
 
@@ -22,10 +22,6 @@ namespace {
 // White on the fields' dark grey, without a frame; greyed while the key list is open.
 constexpr const char* kNumberFieldStyle = "QLineEdit { color: white; background: rgb(40, 40, 40); border: none; }"
                                           "QLineEdit:disabled { color: rgb(128, 128, 128); }";
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList fireKeyRows() {
     QStringList rows;
@@ -148,7 +144,6 @@ void CFireKeyDialog::listOpened(bool open) {
     timesField_->setEnabled(!open);
     if (open) {
         setFocus(Qt::OtherFocusReason);
-        fitPickList(*keyList_->list());
     }
 }
 

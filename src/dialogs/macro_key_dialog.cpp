@@ -2,7 +2,9 @@
 
 #include "config/mouse_config.h"
 #include "dialogs/macro_key_layout.h"
+#include "dialogs/name_field.h"
 #include "macro/macro_library.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_drop_down.h"
 
 #include <QFontMetrics>
@@ -20,21 +22,10 @@ namespace {
 
 static_assert(kMacroSlotCount == 12, "the tip of a macro without a slot names the count");
 
-constexpr QColor kFieldBackground{40, 40, 40};
-constexpr QColor kSunkenShadow{16, 16, 16};
-constexpr QColor kSunkenLight{96, 96, 96};
 constexpr QColor kNoSlotText{120, 120, 120};
 constexpr int kFieldIndent = 2;
 constexpr int kPromptEdgeMargin = 4;
 constexpr int kUnboundedHeight = 10'000;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRect toQRect(const Rect& r) {
-    return {r.left, r.top, r.width(), r.height()};
-}
 
 // `rect` narrowed evenly on both sides until it keeps `margin` pixels from both edges of `width`:
 // the text keeps its middle and loses nothing past the dialog's edge.
@@ -67,24 +58,8 @@ QFont fontForWrapped(const QString& text, const QFont& font, const Rect& box) {
 }
 
 QLabel* makeField(QWidget& dialog) {
-    auto* field = new QLabel(&dialog);
-    field->setGeometry(toQRect(kMacroFieldRect));
-    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    field->setLineWidth(1);
-    field->setIndent(kFieldIndent);
-    field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* field = makeNameField(dialog, kMacroFieldRect, Qt::AlignLeft);
     field->setTextFormat(Qt::PlainText);
-    field->setAutoFillBackground(true);
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Window, kFieldBackground);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Dark, kSunkenShadow);
-    palette.setColor(QPalette::Shadow, kSunkenShadow);
-    palette.setColor(QPalette::Light, kSunkenLight);
-    field->setPalette(palette);
-    // Clicks go through to the dialog, where the field is part of the drop-down's box.
-    field->setAttribute(Qt::WA_TransparentForMouseEvents);
-    field->show();
     return field;
 }
 

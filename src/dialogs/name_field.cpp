@@ -1,5 +1,6 @@
 #include "dialogs/name_field.h"
 
+#include "dialogs/dialog_look.h"
 #include "skin/skin_canvas.h"
 
 #include <QLabel>
@@ -10,9 +11,6 @@ namespace q417 {
 
 namespace {
 
-constexpr QColor kFieldBackground{40, 40, 40};
-constexpr QColor kSunkenShadow{16, 16, 16};
-constexpr QColor kSunkenLight{96, 96, 96};
 constexpr int kLeftIndent = 2; // keeps left-aligned names off the sunken edge
 
 } // namespace

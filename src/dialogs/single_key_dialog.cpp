@@ -2,6 +2,7 @@
 
 #include "dialogs/capture_dialog_layouts.h"
 #include "dialogs/key_capture.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_canvas.h"
 #include "texts/capture_dialog_texts.h"
 
@@ -16,10 +17,6 @@ constexpr const char* kFieldStyle = "QLabel { color: white; background: rgb(40, 
                                     " border-color: rgb(16, 16, 16) rgb(96, 96, 96) rgb(96, 96, 96) rgb(16, 16, 16);"
                                     " padding: 0 1px; }";
 constexpr int kFieldInset = 4; // border and padding, both sides
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -1,7 +1,9 @@
 #include "dialogs/skins_dialog.h"
 
 #include "dialogs/colour_picker.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/skins_dialog_layout.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_folders.h"
 #include "texts/skins_dialog_texts.h"
@@ -13,26 +15,11 @@ namespace q417 {
 
 namespace {
 
-constexpr QColor kNameBoxBackground{40, 40, 40};
-constexpr QColor kSunkenShadow{16, 16, 16};
-constexpr QColor kSunkenLight{96, 96, 96};
 constexpr int kNameBoxPadding = 3;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Folder names are bytes in the file system's encoding.
 QString fromFileName(const std::string& name) {
     return QFile::decodeName(QByteArray::fromStdString(name));
-}
-
-void drawSunkenBox(SkinCanvas& canvas, const Rect& r) {
-    canvas.fill(r, kNameBoxBackground);
-    canvas.fill({r.left, r.top, r.right, r.top + 1}, kSunkenShadow);
-    canvas.fill({r.left, r.top, r.left + 1, r.bottom}, kSunkenShadow);
-    canvas.fill({r.left, r.bottom - 1, r.right, r.bottom}, kSunkenLight);
-    canvas.fill({r.right - 1, r.top, r.right, r.bottom}, kSunkenLight);
 }
 
 } // namespace

@@ -319,20 +319,15 @@ void BasicPage::showDpiSubList(std::size_t button, int row) {
     const Rect rowInList{item.left(), item.top(), item.left() + item.width(), item.top() + item.height()};
     const Rect r = bl::dpiSubList(bl::functionList(button + 1), rowInList);
     auto* sub = new QListWidget(&ctx_.window); // owned by the window until closed
-    // The sub-list is narrow: its font is the one that fits the widest row, and it never scrolls.
-    QFont font = ctx_.painter.textFont();
-    constexpr int kFrameAndPadding = 12;
     for (std::uint8_t variant = 1; variant <= 4; ++variant) {
-        const QString variantText = fromUtf8(dpiSwitchVariantText(variant));
-        sub->addItem(variantText);
-        const FittedText fitted = fitText(variantText, font, r.width() - kFrameAndPadding);
-        font = fitted.font;
+        sub->addItem(fromUtf8(dpiSwitchVariantText(variant)));
     }
-    styleSkinList(*sub, font, true);
-    sub->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sub->setTextElideMode(Qt::ElideNone);
+    // The sub-list is narrow: it never scrolls, and takes the font that fits its widest row.
+    styleSkinList(*sub, ctx_.painter.textFont(), true);
     sub->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sub->setTextElideMode(Qt::ElideNone);
     sub->setGeometry(r.left, r.top, r.width(), r.height());
+    fitListRows(*sub);
     sub->setMouseTracking(true);
     connect(sub, &QListWidget::itemEntered, sub, [sub](QListWidgetItem* entered) { sub->setCurrentItem(entered); });
     connect(sub, &QListWidget::itemClicked, this,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/qt_convert.h"
 #include "skin/rect.h"
 #include "skin/skin_canvas.h"
 #include "skin/skin_image_cache.h"
@@ -43,9 +44,5 @@ private:
     QFont titleFont_;
     QColor colour_;
 };
-
-[[nodiscard]] inline QString fromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 } // namespace q417

@@ -1,6 +1,7 @@
 #include "skin/skin_canvas.h"
 
 #include "skin/pixel_maths.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_image.h"
 
 #include <QFontMetrics>
@@ -24,10 +25,6 @@ ConstPixelRows rowsOf(const QImage& image) {
     return {std::span<const std::uint8_t>(image.constBits(), static_cast<std::size_t>(image.sizeInBytes())),
             static_cast<std::size_t>(image.width()), static_cast<std::size_t>(image.height()),
             static_cast<std::size_t>(image.bytesPerLine())};
-}
-
-QRect toQRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.width(), rect.height()};
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "skin/skin_drop_down.h"
 
+#include "skin/skin_canvas.h"
+
 #include <QListWidget>
 #include <QPoint>
 #include <QScrollBar>
@@ -17,21 +19,39 @@ constexpr const char* kListStyle = "QListWidget { color: white; background: rgb(
                                    "QListWidget::item:selected { color: black; background: rgb(200, 200, 200); }";
 constexpr const char* kBlackListStyle = "QListWidget { color: white; background: black;"
                                         " border: 1px solid rgb(120, 120, 120); outline: 0; }"
-                                        "QListWidget::item:selected { color: black; background: white; }"
-                                        "QScrollBar:vertical { background: black; width: 9px; margin: 0; }"
+                                        "QListWidget::item:selected { color: black; background: white; }";
+// A thin bar in the list's own colour, in place of the desktop's wide light one.
+constexpr int kScrollBarWidth = 9;
+constexpr const char* kScrollBarStyle = "QScrollBar:vertical { background: %1; width: 9px; margin: 0; }"
                                         "QScrollBar::handle:vertical { background: rgb(150, 150, 150);"
                                         " min-height: 16px; border-radius: 3px; }"
                                         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
                                         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
                                         " { background: none; }";
+// The room a row's text loses to the view's margins on both sides.
+constexpr int kRowMargins = 8;
 
 } // namespace
 
 void styleSkinList(QListWidget& list, const QFont& font, bool black) {
     list.setFont(font);
-    list.setStyleSheet(black ? kBlackListStyle : kListStyle);
+    list.setStyleSheet(QString(black ? kBlackListStyle : kListStyle) +
+                       QString(kScrollBarStyle).arg(black ? "black" : "rgb(40, 40, 40)"));
     list.setFrameShape(QFrame::Box);
     list.setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void fitListRows(QListWidget& list) {
+    const int inside = list.height() - 2 * list.frameWidth();
+    const bool scrolls = list.count() > 0 && list.count() * list.sizeHintForRow(0) > inside;
+    const int width = list.width() - 2 * list.frameWidth() - (scrolls ? kScrollBarWidth : 0) - kRowMargins;
+    // One font for every row: the largest in which the widest row fits.
+    QFont font = list.font();
+    for (int row = 0; row < list.count(); ++row) {
+        font = fitText(list.item(row)->text(), font, width).font;
+    }
+    list.setFont(font);
 }
 
 SkinDropDown::SkinDropDown(QWidget& host, Options options, RowSource rows)
@@ -57,6 +77,7 @@ void SkinDropDown::open() {
     list->setGeometry(r.left, r.top, r.width(), r.height());
     styleSkinList(*list, host_.font(), options_.blackList);
     list->addItems(rows_ ? rows_() : QStringList{});
+    fitListRows(*list);
     if (options_.hotTracking) {
         list->setMouseTracking(true);
         connect(list, &QListWidget::itemEntered, this, [this, list](QListWidgetItem* item) {

@@ -17,6 +17,10 @@ namespace q417 {
 // grey, with a thin border, in `font`, scrolling a row at a time.
 void styleSkinList(QListWidget& list, const QFont& font, bool black);
 
+// Fits a filled list's rows to its width: no sideways scrolling, and one font for every row, the
+// largest (down to the smallest readable size) in which the widest row fits.
+void fitListRows(QListWidget& list);
+
 // The skinned drop-down: a click on the box (drawn by the skin) toggles a list shown below it. The
 // list exists only while open and is filled afresh each time it opens; a choice or a click
 // anywhere outside the box and the list closes it.

@@ -1,17 +1,11 @@
 #include "skin/skin_font.h"
 
+#include "skin/qt_convert.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace q417 {
-
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QFont skinFont(const FontSpec& description) {
     QStringList families{fromUtf8(description.family)};
