@@ -38,7 +38,6 @@ namespace bl = basic_layout;
 constexpr std::size_t kButton = 3;       // key row 4
 constexpr QPoint kDropDown{100, 136};    // the pickers' and the macro dialog's drop-down
 constexpr QPoint kUpperDropDown{90, 77}; // the fire-key dialog's key list and the combo's modifiers
-constexpr QPoint kOk{200, 263};
 constexpr QPoint kMacroOption3{228, 186};
 
 // A key pressed and released as X11 and Wayland deliver it: with its evdev code plus 8.
@@ -82,7 +81,7 @@ const RowCase kCases[] = {
          }
          auto& d = *dp;
          chooseRow(d, kDropDown, d.rowList(), 2);
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Calculator",
      {0x03, 0x00, 0x92, 0x01},
@@ -100,7 +99,7 @@ const RowCase kCases[] = {
          }
          auto& d = *dp;
          chooseRow(d, kDropDown, d.rowList(), 6);
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Multimedia-Vol-",
      {0x03, 0x00, 0xEA, 0x00},
@@ -119,7 +118,7 @@ const RowCase kCases[] = {
          chooseRow(d, kUpperDropDown, d.keyList(), 39);
          d.speedField()->setText("40");
          d.timesField()->setText("3");
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Fire Key-R-CTRL",
      {0x0A, 0xE4, 40, 3},
@@ -138,7 +137,7 @@ const RowCase kCases[] = {
          }
          auto& d = *dp;
          typeKey(d, Qt::Key_Control, KEY_RIGHTCTRL);
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Single Key-Right Ctrl",
      {0x00, 0x00, 0xE4, 0x00},
@@ -155,7 +154,7 @@ const RowCase kCases[] = {
          auto& d = *dp;
          chooseRow(d, kUpperDropDown, *d.modifierList(), 0);
          typeKey(*d.firstKeyField(), Qt::Key_C, KEY_C);
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Combo Key-Left Ctrl+C",
      {0x00, 0x01, 0x06, 0x00},
@@ -174,7 +173,7 @@ const RowCase kCases[] = {
          auto& d = *dp;
          chooseRow(d, kDropDown, d.macroList(), 1);
          test::clickAt(d, kMacroOption3);
-         test::clickAt(d, kOk);
+         test::clickAt(d, test::kDialogOk);
      },
      "Macro Key-B",
      {0x09, 0x02, 0x02, 0x00},

@@ -2,6 +2,7 @@
 #include "dialogs/combo_key_dialog.h"
 #include "dialogs/key_capture.h"
 #include "dialogs/single_key_dialog.h"
+#include "pick_dialog_driver.h"
 #include "platform/evdev_key_names.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
@@ -23,9 +24,9 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kModifierBox{124, 77}; // on the arrow beside the modifier
 constexpr QPoint kElsewhere{300, 150};
 constexpr QPoint kSecondField{90, 177};

@@ -21,9 +21,9 @@ namespace {
 using test::clickAt;
 using test::clickRow;
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kNameBox{60, 136};    // on the name field: the click passes through it
 constexpr QPoint kNameArrow{145, 136}; // the arrow beside the field
 constexpr QPoint kElsewhere{300, 150};

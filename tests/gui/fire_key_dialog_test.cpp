@@ -21,9 +21,9 @@ namespace {
 using test::clickAt;
 using test::clickRow;
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kKeyBox{80, 77};    // on the key field: the click passes through it
 constexpr QPoint kKeyArrow{125, 77}; // the arrow beside the field
 constexpr QPoint kElsewhere{300, 150};

@@ -1,6 +1,7 @@
 #include "config/mouse_config.h"
 #include "dialogs/macro_key_dialog.h"
 #include "macro/macro_library.h"
+#include "pick_dialog_driver.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
@@ -24,9 +25,9 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kMacroBox{145, 136}; // on the arrow beside the field
 constexpr QPoint kMacroField{60, 136};
 constexpr QPoint kElsewhere{180, 230};

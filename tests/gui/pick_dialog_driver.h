@@ -13,6 +13,11 @@
 
 namespace q417::test {
 
+// Points inside every skinned dialog's OK, Cancel and close buttons, and on none of them.
+inline constexpr QPoint kDialogOk{200, 260};
+inline constexpr QPoint kDialogCancel{300, 260};
+inline constexpr QPoint kDialogClose{360, 12};
+
 // Drives a shown dialog as the user would: through its window, so every event reaches the widget
 // under the pointer (a list row, a field, or the dialog through a field that lets clicks pass).
 

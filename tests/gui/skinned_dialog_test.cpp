@@ -1,4 +1,5 @@
 #include "dialogs/skinned_dialog.h"
+#include "pick_dialog_driver.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
 #include "test_skin.h"
@@ -12,9 +13,9 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kNowhere{100, 200};
 
 void moveTo(QWidget& widget, QPoint point) {

@@ -1,6 +1,7 @@
 #include "dialogs/colour_picker.h"
 #include "dialogs/skins_dialog.h"
 #include "dialogs/skins_dialog_layout.h"
+#include "pick_dialog_driver.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
 #include "support/recording_messages.h"
@@ -28,9 +29,9 @@ public:
     std::vector<QColor> opened;
 };
 
-constexpr QPoint kOk{200, 260};
-constexpr QPoint kCancel{300, 260};
-constexpr QPoint kClose{360, 12};
+constexpr QPoint kOk = test::kDialogOk;
+constexpr QPoint kCancel = test::kDialogCancel;
+constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kSkinBox{145, 136}; // on the arrow beside the name
 constexpr QPoint kSwatch{100, 100};
 constexpr QPoint kElsewhere{300, 150};
