@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 
 namespace q417 {
 
@@ -23,6 +24,8 @@ constexpr Rect kTitleRect{105, 51, 320, 99};
 constexpr Rect kWebLinkRect{306, 596, 498, 616};
 constexpr Rect kWholeWindow{0, 0, 0, 0};
 constexpr QSize kFallbackSize{890, 660};
+// How long a desktop usually shows a notification; no balloon goes sooner.
+constexpr int kMinBalloonMs = 5000;
 
 } // namespace
 
@@ -93,8 +96,9 @@ void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
     const std::optional<Balloon> balloon =
         balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
     if (balloon) {
+        // The link's news is meant to flash, but a balloon gone before it can be read answers nothing.
         tray_.showBalloon(balloon->text, balloon->title, code == DeviceStatusCode::MouseNotDetected,
-                          balloon->timeoutMs);
+                          std::max(balloon->timeoutMs, kMinBalloonMs));
     }
 }
 

@@ -43,7 +43,11 @@ public:
     // Where the web link points; opening goes through `openUrl` so tests can see it.
     void setUrlOpener(std::function<void(const QString&)> opener) { openUrl_ = std::move(opener); }
     // Whether hiding really hides (a desktop with a tray) or minimises (no tray to come back from).
-    void setHideMinimises(bool minimise) { hideMinimises_ = minimise; }
+    // Without a tray the window keeps a taskbar entry, so a minimised window can be brought back.
+    void setHideMinimises(bool minimise) {
+        hideMinimises_ = minimise;
+        setWindowFlag(Qt::Tool, !minimise);
+    }
 
     [[nodiscard]] PageShown currentPage() const { return shown_; }
     [[nodiscard]] bool basicPageInitialised() const { return basicPageInitialised_; }

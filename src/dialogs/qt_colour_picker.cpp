@@ -5,11 +5,12 @@
 namespace q417 {
 
 std::optional<QColor> QtColourPicker::pickColour(QColor initial, QWidget* parent) {
-    const QColor picked = QColorDialog::getColor(initial, parent);
-    if (!picked.isValid()) {
+    QColorDialog dialog(initial, parent);
+    dialog.setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal); // the tray stays reachable
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt; // cancelled
     }
-    return picked;
+    return dialog.selectedColor();
 }
 
 } // namespace q417

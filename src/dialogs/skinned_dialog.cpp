@@ -28,7 +28,8 @@ SkinnedDialog::SkinnedDialog(DialogSkin skin, SkinnedDialogKind kind, Captions c
     , skin_(std::move(skin))
     , captions_(std::move(captions))
     , messages_(messages) {
-    setModal(true);
+    // Modal over the window it belongs to only, so the tray's menu (Exit) stays reachable meanwhile.
+    setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(skin_.font);

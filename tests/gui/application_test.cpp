@@ -83,7 +83,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_TRUE(window().basicPageInitialised());
     EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
-    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 100}));
+    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 5000}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
 }
 
@@ -95,7 +95,7 @@ TEST_F(ApplicationTest, WithoutAMouseTheTrayClickOnlyRepeatsTheWarning) {
     EXPECT_FALSE(window().isVisible());
     ASSERT_EQ(balloons.shown.size(), 2U);
     for (const auto& b : balloons.shown) {
-        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", true, 100}));
+        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", true, 5000}));
     }
 }
 
@@ -308,6 +308,7 @@ TEST_F(ApplicationTest, AfterCancelTheTrayClickRereadsTheLabelsButNotLanguageCol
 TEST_F(ApplicationTest, WithoutATrayTheWindowShowsAtStartAndHidingMinimises) {
     start(true, false);
     EXPECT_TRUE(window().isVisible());
+    EXPECT_FALSE(window().windowFlags().testFlag(Qt::Tool)) << "a taskbar entry to come back by";
     // The link and the page follow the first frame.
     EXPECT_TRUE(QTest::qWaitFor([this] { return window().basicPageInitialised(); }, 10'000));
     EXPECT_TRUE(app->device().deviceReady());

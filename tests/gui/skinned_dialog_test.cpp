@@ -142,5 +142,33 @@ TEST_F(SkinnedDialogTest, EveryButtonImageThatCannotBeDrawnIsReported) {
     EXPECT_EQ(messages.messages, twice); // OK and Cancel; the close button drew
 }
 
+// Counts the presses that reach it, as the tray's menu would take its Exit click.
+class PressCounter : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+TEST_F(SkinnedDialogTest, WhileOpenOnlyItsOwnWindowIsBlockedSoTheTrayStaysReachable) {
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    PressCounter tray;
+    tray.resize(50, 50);
+    tray.show();
+    SkinnedDialog dialog(DialogSkin{skin.folder(), {230, 230, 230}, skinFont(textFont(Language::English))},
+                         SkinnedDialogKind::MediaKey, SkinnedDialog::Captions{"OK", "Cancel"}, messages, QPoint(0, 0),
+                         &window);
+    EXPECT_EQ(dialog.windowModality(), Qt::WindowModal);
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(tray.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(tray.presses, 1) << "another window of the program still takes clicks";
+}
+
 } // namespace
 } // namespace q417
