@@ -22,7 +22,6 @@ namespace {
 
 constexpr Rect kTitleRect{105, 51, 320, 99};
 constexpr Rect kWebLinkRect{306, 596, 498, 616};
-constexpr Rect kWholeWindow{0, 0, 0, 0};
 constexpr QSize kFallbackSize{890, 660};
 // How long a desktop usually shows a notification; no balloon goes sooner.
 constexpr int kMinBalloonMs = 5000;
@@ -75,6 +74,16 @@ void CPelmoraDlg::initialise() {
         setFixedSize(kFallbackSize);
         surface_->canvas().reset(kFallbackSize);
     }
+    // Until the mouse is found the window shows its frame, so it can always be closed or skinned.
+    painter_.background(skin::kMainBackground);
+    drawFrame();
+}
+
+void CPelmoraDlg::drawFrame() {
+    for (const FrameLook& look : kFrameHoverOrder) {
+        drawFrameLook(look.button, false);
+    }
+    painter_.text(kWebLinkRect, text(model_.ui().language, TextId::WebAddress), Qt::AlignCenter);
 }
 
 void CPelmoraDlg::applySkin() {
@@ -95,6 +104,11 @@ void CPelmoraDlg::showBasicPageIfReady() {
 void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
     const std::optional<Balloon> balloon =
         balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
+    if (code == DeviceStatusCode::MouseDetected && isVisible() && !basicPageInitialised_) {
+        // A mouse found while the window is shown gets its page as at start-up, once the link's
+        // own handshake is over.
+        QTimer::singleShot(0, this, &CPelmoraDlg::showBasicPageIfReady);
+    }
     if (balloon) {
         // The link's news is meant to flash, but a balloon gone before it can be read answers nothing.
         tray_.showBalloon(balloon->text, balloon->title, code == DeviceStatusCode::MouseNotDetected,
@@ -176,13 +190,10 @@ void CPelmoraDlg::rebuildCurrentPage() {
 void CPelmoraDlg::drawPage() {
     // A page switch starts with every button in its normal look.
     surface_->clearHover();
-    painter_.image(page_->background(), kWholeWindow);
+    painter_.background(page_->background());
     painter_.text(kTitleRect, text(model_.ui().language, page_->title()), Qt::AlignLeft | Qt::AlignVCenter,
                   PagePainter::Font::Title);
-    for (const FrameLook& look : kFrameHoverOrder) {
-        drawFrameLook(look.button, false);
-    }
-    painter_.text(kWebLinkRect, text(model_.ui().language, TextId::WebAddress), Qt::AlignCenter);
+    drawFrame();
     page_->build();
     std::vector<HoverElement> elements = frameHoverElements();
     const std::vector<HoverElement> own = page_->hoverElements();
@@ -191,7 +202,15 @@ void CPelmoraDlg::drawPage() {
     update();
 }
 
-void CPelmoraDlg::paintLook(int element, bool lit) {
+void CPelmoraDlg::paintLook(int element, bool) {
+    // Neighbours that share pixels (OK, Apply and Cancel share a column each) are drawn again in
+    // their order and current look, so the picture is exactly as a fresh build would draw it.
+    for (const int id : surface_->hover().overlapping(element)) {
+        drawLook(id, surface_->isLit(id));
+    }
+}
+
+void CPelmoraDlg::drawLook(int element, bool lit) {
     if (element >= kFirstPageElement) {
         if (page_ != nullptr) {
             page_->drawLook(element, lit);
@@ -207,6 +226,7 @@ void CPelmoraDlg::drawFrameLook(FrameButton button, bool hover) {
         return;
     }
     const Rect r = frameRect(button);
+    painter_.restore(r);
     painter_.image(hover ? look->hoverImage : look->normalImage, r);
     if (look->hasCaption) {
         painter_.qtext(r, frameCaption(button), Qt::AlignCenter);

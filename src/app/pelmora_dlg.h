@@ -95,9 +95,11 @@ private:
     void destroyPageControls();
     void initialiseBasicPage();
     void drawPage();
+    void drawFrame();
     void applySkin();
     void drawFrameLook(FrameButton button, bool hover);
     void paintLook(int element, bool lit);
+    void drawLook(int element, bool lit);
     void runSkinsDialog();
     [[nodiscard]] QString frameCaption(FrameButton button) const;
 

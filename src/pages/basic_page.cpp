@@ -142,6 +142,7 @@ void BasicPage::destroyControls() {
 
 void BasicPage::drawKeyRow(std::size_t row, bool lit) {
     const Rect r = bl::keyRow(row);
+    ctx_.painter.restore(r);
     ctx_.painter.image(lit ? skin::kDropdownOver : skin::kDropdownNormal, r);
     ctx_.painter.text({r.left, r.top, r.left + bl::kRowNumberWidth, r.bottom}, std::to_string(row), kLeft);
     const std::string& label = ctx_.labels[ctx_.config.editedBankIndex()][row - 1];
@@ -156,6 +157,8 @@ void BasicPage::drawKeyRows() {
 
 void BasicPage::drawModeButtons() {
     const bool modeA = ctx_.config.editedBankIndex() == 0;
+    ctx_.painter.restore(bl::kModeA);
+    ctx_.painter.restore(bl::kModeB);
     ctx_.painter.image(modeA ? skin::kButtonOver : skin::kButtonNormal, bl::kModeA);
     ctx_.painter.text(bl::kModeA, "Mode A", Qt::AlignCenter);
     ctx_.painter.image(modeA ? skin::kButtonNormal : skin::kButtonOver, bl::kModeB);
@@ -163,6 +166,7 @@ void BasicPage::drawModeButtons() {
 }
 
 void BasicPage::drawDefault(bool lit) {
+    ctx_.painter.restore(bl::kDefault);
     ctx_.painter.image(lit ? skin::kButtonOver : skin::kButtonNormal, bl::kDefault);
     ctx_.painter.text(bl::kDefault, text(ctx_.language, TextId::KeyDefault), Qt::AlignCenter);
 }

@@ -27,6 +27,20 @@ void PagePainter::qtext(const Rect& rect, const QString& str, Qt::Alignment alig
     canvas_.drawText(rect, str, font == Font::Title ? titleFont_ : textFont_, colour_, alignment);
 }
 
+void PagePainter::background(std::string_view name) {
+    background_ = std::string(name);
+    image(name, {});
+}
+
+void PagePainter::restore(const Rect& rect) {
+    const QImage* whole = images_.image(skinImagePath(folder_, background_));
+    if (whole == nullptr) {
+        return;
+    }
+    canvas_.fill(rect, Qt::black); // what the canvas was before the background went on
+    canvas_.blend(whole->copy(toQRect(rect)), QPoint(rect.left, rect.top));
+}
+
 void PagePainter::text(const Rect& rect, std::string_view utf8, Qt::Alignment alignment, Font font) {
     qtext(rect, fromUtf8(utf8), alignment, font);
 }

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QString>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace q417 {
@@ -33,6 +34,11 @@ public:
     SkinImageCache& images() { return images_; }
 
     void image(std::string_view name, const Rect& at);
+    // The background the looks are drawn over: `name` is drawn whole, and restore() takes from it.
+    void background(std::string_view name);
+    // Puts the background back under `rect`, so a look drawn there next leaves no trace of the one
+    // before (an anti-aliased edge blended twice would keep the other look's colour).
+    void restore(const Rect& rect);
     void text(const Rect& rect, std::string_view utf8, Qt::Alignment alignment, Font font = Font::Text);
     void qtext(const Rect& rect, const QString& text, Qt::Alignment alignment, Font font = Font::Text);
 
@@ -40,6 +46,7 @@ private:
     SkinCanvas& canvas_;
     SkinImageCache images_;
     std::filesystem::path folder_;
+    std::string background_;
     QFont textFont_;
     QFont titleFont_;
     QColor colour_;

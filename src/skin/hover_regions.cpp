@@ -52,6 +52,30 @@ HoverRegions::Change HoverRegions::hoverAt(int x, int y) {
     return change;
 }
 
+std::vector<int> HoverRegions::overlapping(int id) const {
+    std::vector<bool> in(elements_.size(), false);
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        in[i] = elements_[i].id == id;
+    }
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (std::size_t i = 0; i < elements_.size(); ++i) {
+            for (std::size_t j = 0; j < elements_.size() && !in[i]; ++j) {
+                if (in[j] && elements_[i].rect.overlaps(elements_[j].rect)) {
+                    in[i] = grew = true;
+                }
+            }
+        }
+    }
+    std::vector<int> ids;
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        if (in[i]) {
+            ids.push_back(elements_[i].id);
+        }
+    }
+    return ids;
+}
+
 bool HoverRegions::isLit(int id) const {
     return std::find(lit_.begin(), lit_.end(), id) != lit_.end();
 }

@@ -41,6 +41,9 @@ public:
     Change hoverAt(int x, int y);
 
     [[nodiscard]] bool isLit(int id) const;
+    // The element `id` and every element that shares pixels with it, directly or through another,
+    // in hover order: drawing one look again means drawing all of them again.
+    [[nodiscard]] std::vector<int> overlapping(int id) const;
     [[nodiscard]] bool anyLit() const { return !lit_.empty(); }
     // Forgets every lit flag without redrawing (a page switch draws everything anew).
     void clear() { lit_.clear(); }

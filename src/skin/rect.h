@@ -13,6 +13,9 @@ struct Rect {
         return x >= left && x < right && y >= top && y < bottom;
     }
     [[nodiscard]] constexpr int width() const { return right - left; }
+    [[nodiscard]] constexpr bool overlaps(const Rect& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
     [[nodiscard]] constexpr int height() const { return bottom - top; }
     constexpr bool operator==(const Rect&) const = default;
 };

@@ -8,8 +8,5 @@ target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/mouse_link_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
 )
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/assignment_rows_test.cpp PROPERTIES COMPILE_DEFINITIONS
-  "Q417_SKINS_DIR=\"${Q417_RUNTIME_DIR}/Skins\";Q417_SCREENSHOT_DIR=\"${CMAKE_BINARY_DIR}/screenshots\"")
 target_compile_definitions(q417_gui_tests PRIVATE Q417_TRAY_PROGRAM="$<TARGET_FILE:Tarvell-Q417>")
 add_dependencies(q417_gui_tests Tarvell-Q417)

@@ -83,7 +83,8 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_TRUE(window().basicPageInitialised());
     EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
-    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 5000}));
+    EXPECT_EQ(balloons.shown[0],
+              (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 5000}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
 }
 
@@ -218,6 +219,24 @@ TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
     EXPECT_FALSE(window().isLit(FrameButton::Ok));
     hoverAt(kNowhere);
     EXPECT_FALSE(window().isLit(FrameButton::Apply));
+}
+
+TEST_F(ApplicationTest, AHoverLeavesNoTraceOnceThePointerMovesOff) {
+    std::filesystem::create_directories(dir / "Skins");
+    std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+                          std::filesystem::copy_options::recursive);
+    start();
+    emit app->tray().leftClicked();
+    // Frame buttons with and without captions, a page button, a key row and the page's Default.
+    for (const QPoint p : {kOk, QPoint(859, 14), QPoint(30, 70), QPoint(300, 255), QPoint(350, 560)}) {
+        const QImage before = window().canvas().copy();
+        QTest::mouseMove(&window(), p); // the pointer comes to rest on the element
+        window().hoverTimer().stop();
+        window().lightAt(p);
+        EXPECT_NE(window().canvas(), before) << p.x() << ',' << p.y() << " lights";
+        QTest::mouseMove(&window(), kNowhere);
+        EXPECT_EQ(window().canvas(), before) << p.x() << ',' << p.y() << " is back as it was";
+    }
 }
 
 TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {

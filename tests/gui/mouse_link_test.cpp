@@ -30,12 +30,12 @@ protected:
         dir.write("config.bin", configFileBytes(factoryConfig(), 1));
         dir.write("str.ini", factoryUiSettingsText());
     }
-    void start() {
+    void start(bool trayAvailable = true) {
         Application::Seams seams;
         seams.messages = &messages;
         seams.balloons = &balloons;
         seams.sleeper = &sleeper;
-        seams.trayAvailable = true;
+        seams.trayAvailable = trayAvailable;
         seams.hidSystem = &system;
         seams.monitor = &monitor;
         GuiOptions options;
@@ -95,6 +95,33 @@ TEST_F(MouseLinkTest, PlugInMouseEventsAndPullOutReachTheUser) {
     EXPECT_EQ(balloons.texts[4], kNotDetected);
     EXPECT_FALSE(app->device().deviceReady());
     EXPECT_FALSE(app->window().isVisible()) << "a mouse pulled out hides the window";
+}
+
+TEST_F(MouseLinkTest, WithoutATrayOrAMouseTheFrameIsDrawnAndAnArrivalBuildsThePage) {
+    std::filesystem::create_directories(dir / "Skins");
+    std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+                          std::filesystem::copy_options::recursive);
+    start(false);
+    ASSERT_TRUE(balloonsReach(1));
+    EXPECT_EQ(balloons.texts[0], kNotDetected);
+    CPelmoraDlg& window = app->window();
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.basicPageInitialised());
+    // The close, minimise and skins buttons are on the bare background.
+    const QImage main(QString::fromStdString((dir / "Skins" / "Default" / "main.png").string()));
+    ASSERT_FALSE(main.isNull());
+    for (const FrameButton button : {FrameButton::Close, FrameButton::Minimise, FrameButton::Skins}) {
+        const Rect r = frameRect(button);
+        const QImage drawn =
+            window.canvas().copy(r.left, r.top, r.width(), r.height()).convertToFormat(QImage::Format_RGB32);
+        const QImage bare = main.copy(r.left, r.top, r.width(), r.height()).convertToFormat(QImage::Format_RGB32);
+        EXPECT_NE(drawn, bare) << static_cast<int>(button);
+    }
+
+    plugIn();
+    ASSERT_TRUE(balloonsReach(2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.basicPageInitialised(); }, 10'000));
+    EXPECT_EQ(window.currentPage(), CPelmoraDlg::PageShown::Basic);
 }
 
 TEST_F(MouseLinkTest, ExitStopsTheReaderWhileAnEventWaits) {

@@ -14,10 +14,4 @@ target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/skinned_dialog_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skins_dialog_test.cpp
 )
-# The screenshots are taken of the skins the build draws, and land in the build folder.
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/capture_dialogs_screenshot_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/macro_key_dialog_screenshot_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/pick_dialogs_screenshot_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/skin_screenshots_test.cpp PROPERTIES COMPILE_DEFINITIONS
-  "Q417_SKINS_DIR=\"${Q417_RUNTIME_DIR}/Skins\";Q417_SCREENSHOT_DIR=\"${CMAKE_BINARY_DIR}/screenshots\"")
 add_dependencies(q417_gui_tests q417_skins)

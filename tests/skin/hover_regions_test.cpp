@@ -155,6 +155,13 @@ TEST_F(HoverRegionsInTheMainWindow, NewElementsDropTheLitFlagsOfElementsNoLonger
 }
 
 // The common buttons of a skinned dialog.
+TEST_F(HoverRegionsInTheMainWindow, ElementsThatSharePixelsAreRedrawnTogether) {
+    EXPECT_EQ(regions.overlapping(kOk), (std::vector<int>{kOk, kApply, kCancel})) << "through Apply";
+    EXPECT_EQ(regions.overlapping(kCancel), (std::vector<int>{kOk, kApply, kCancel}));
+    EXPECT_EQ(regions.overlapping(kClose), std::vector<int>{kClose});
+    EXPECT_EQ(regions.overlapping(kFirstRow + 2), std::vector<int>{kFirstRow + 2}) << "rows leave a gap";
+}
+
 class DialogButtonHover : public ::testing::Test {
 protected:
     DialogButtonHover() {
