@@ -1,6 +1,7 @@
 #include "dialogs/skins_dialog.h"
 
 #include "dialogs/colour_picker.h"
+#include "dialogs/dialog_keys.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/skins_dialog_layout.h"
 #include "skin/qt_convert.h"
@@ -48,13 +49,20 @@ QStringList CSkinsDialog::listSkins() {
     return rows;
 }
 
+void CSkinsDialog::keyPressEvent(QKeyEvent* event) {
+    if (confirmsDialog(*event)) {
+        accept();
+        return;
+    }
+    SkinnedDialog::keyPressEvent(event);
+}
+
 void CSkinsDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return; // no texts and no controls without the background
     }
-    // One line where it fits; a prompt longer than its place wraps rather than losing both ends.
-    const bool wrap = QFontMetrics(font()).horizontalAdvance(prompt_) > kSkinsColourPromptRect.width();
-    canvas.drawText(kSkinsColourPromptRect, prompt_, font(), textColour(), Qt::AlignCenter, wrap);
+    // One line, fitted to its place like every caption, so it never runs onto the swatch below.
+    canvas.drawText(kSkinsColourPromptRect, prompt_, font(), textColour(), Qt::AlignCenter);
     const auto& c = choice_.colour;
     canvas.fill(kSkinsColourSwatchRect, QColor(c[0], c[1], c[2]));
     drawSunkenBox(canvas, kSkinsNameBoxRect);

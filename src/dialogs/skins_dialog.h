@@ -41,6 +41,8 @@ public:
 protected:
     void drawContents(SkinCanvas& canvas) override;
     void clickAt(QPoint point) override;
+    // Enter confirms as OK; Esc cancels, as in every dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QStringList listSkins();

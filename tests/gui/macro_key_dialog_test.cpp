@@ -364,7 +364,7 @@ TEST_F(CMacroDialogTest, AMacroSavedWhileOpenIsListedAtTheNextOpening) {
 }
 
 TEST_F(CMacroDialogTest, TheWheelScrollsTheOpenListThreeRows) {
-    writeMacros(numberedMacros(14));
+    writeMacros(numberedMacros(20)); // far more than the list shows at once
     const auto dialog = open();
     wheel(*dialog, -120); // closed: nothing to scroll
     click(*dialog, kMacroBox);

@@ -6,6 +6,8 @@
 #include "program_seams.h"
 #include "screenshots.h"
 #include "skin/skin_drop_down.h"
+#include "support/scripted_hid_system.h"
+#include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,33 @@ TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
                 const std::string file = std::string("main-window-") + scene.name + "-" + language.name + ".png";
                 test::saveShot(shot, out / file);
             }
+        }
+    }
+}
+
+TEST(MainWindowScreenshots, WithoutAMouseTheFrameIsDrawnInEveryBuiltSkinAndLanguage) {
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Q417_SKINS_DIR))) {
+        const std::string skin = entry.path().filename().string();
+        for (const test::ShotLanguage& language : test::kShotLanguages) {
+            test::TempDir dir;
+            std::filesystem::create_directories(dir / "Skins");
+            std::filesystem::copy(entry.path(), dir / "Skins" / skin, std::filesystem::copy_options::recursive);
+            dir.write("config.bin", configFileBytes(factoryConfig(), 1));
+            dir.write("str.ini", std::string("[Skins]\nLan=") + language.strIni +
+                                     "\nRColor=230\nGColor=230\nBColor=230\nPath=" + skin + "\n");
+            test::ProgramSeams program;
+            test::ScriptedHidSystem noMouse;
+            test::ScriptedMonitor monitor;
+            Application::Seams seams = program.seams();
+            seams.hidSystem = &noMouse;
+            seams.monitor = &monitor;
+            GuiOptions options;
+            options.dataDir = dir.path();
+            Application app(options, seams);
+            ASSERT_TRUE(app.start());
+            ASSERT_FALSE(app.device().deviceReady());
+            test::saveShot(app.window(), std::filesystem::path(Q417_SCREENSHOT_DIR) / skin /
+                                             (std::string("main-window-no-mouse-") + language.name + ".png"));
         }
     }
 }

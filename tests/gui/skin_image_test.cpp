@@ -1,4 +1,5 @@
 #include "skin/skin_canvas.h"
+#include "skin/skin_font.h"
 #include "skin/skin_image.h"
 #include "skin/skin_image_cache.h"
 #include "support/recording_messages.h"
@@ -163,6 +164,19 @@ TEST(FitText, ShrinksToTheWidthThenElidesAtTheReadableMinimum) {
         EXPECT_GE(fitted.font.pixelSize(), kMinTextPixelSize) << c.width;
         EXPECT_EQ(fitted.text != caption, c.elided) << c.width;
         EXPECT_LE(QFontMetrics(fitted.font).horizontalAdvance(fitted.text), c.width) << c.width;
+    }
+}
+
+TEST(SkinFont, TheHeightIsTheWholeCellOfTheText) {
+    for (const Language language : {Language::English, Language::Span, Language::Chs, Language::Cht}) {
+        for (const FontSpec& spec : {textFont(language), titleFont(language)}) {
+            const QFont font = skinFont(spec);
+            const QFontMetrics metrics(font);
+            EXPECT_LE(metrics.height(), spec.pixelHeight) << spec.family;
+            QFont larger = font;
+            larger.setPixelSize(font.pixelSize() + 1);
+            EXPECT_GT(QFontMetrics(larger).height(), spec.pixelHeight) << spec.family << ": the largest that fits";
+        }
     }
 }
 

@@ -133,6 +133,20 @@ TEST_F(CSkinsDialogTest, CancelAndCloseEndRejected) {
     }
 }
 
+TEST_F(CSkinsDialogTest, EnterConfirmsAndEscCancels) {
+    struct Case {
+        Qt::Key key;
+        QDialog::DialogCode result;
+    };
+    for (const Case c : {Case{Qt::Key_Return, QDialog::Accepted}, Case{Qt::Key_Enter, QDialog::Accepted},
+                         Case{Qt::Key_Escape, QDialog::Rejected}}) {
+        const auto dialog = open();
+        QTest::keyClick(dialog.get(), c.key);
+        EXPECT_FALSE(dialog->isVisible()) << c.key;
+        EXPECT_EQ(dialog->result(), c.result) << c.key;
+    }
+}
+
 TEST_F(CSkinsDialogTest, ClicksOutsideTheListCloseIt) {
     struct Case {
         const char* what;
