@@ -93,6 +93,7 @@ bool Application::start() {
     if (trayAvailable_) {
         startLink();
         window_->initialise();
+        window_->drawBareFrame();
         return true;
     }
     // With no tray to come back from, the window shows at once and hiding minimises it. It shows
@@ -102,6 +103,7 @@ bool Application::start() {
     window_->windowHandle()->installEventFilter(new FirstExposure(window_.get(), [this] {
         startLink();
         window_->showBasicPageIfReady();
+        window_->drawBareFrame();
     }));
     return true;
 }

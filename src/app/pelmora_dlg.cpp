@@ -67,16 +67,25 @@ void CPelmoraDlg::initialise() {
         showBasicPage();
         return;
     }
-    if (const std::optional<QImage> main = loadSkinBackground(*this, background)) {
+    // Decoded once, through the cache the frame is drawn from too.
+    if (const QImage* main = painter_.images().image(background)) {
+        setFixedSize(main->size());
         surface_->canvas().assign(*main);
     } else {
         // Without its background the window still needs a size that holds every frame button.
         setFixedSize(kFallbackSize);
         surface_->canvas().reset(kFallbackSize);
     }
+}
+
+void CPelmoraDlg::drawBareFrame() {
+    if (page_ != nullptr) {
+        return; // a page draws the frame itself
+    }
     // Until the mouse is found the window shows its frame, so it can always be closed or skinned.
     painter_.background(skin::kMainBackground);
     drawFrame();
+    update();
 }
 
 void CPelmoraDlg::drawFrame() {
@@ -190,6 +199,8 @@ void CPelmoraDlg::rebuildCurrentPage() {
 void CPelmoraDlg::drawPage() {
     // A page switch starts with every button in its normal look.
     surface_->clearHover();
+    // Once a page is shown the bare background is not drawn again this run: no need to keep it.
+    painter_.images().drop(skinImagePath(painter_.skinFolder(), skin::kMainBackground));
     painter_.background(page_->background());
     painter_.text(kTitleRect, text(model_.ui().language, page_->title()), Qt::AlignLeft | Qt::AlignVCenter,
                   PagePainter::Font::Title);

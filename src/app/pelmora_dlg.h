@@ -33,6 +33,9 @@ public:
     void initialise();
     // Builds the basic page if the mouse is ready and it was never built.
     void showBasicPageIfReady();
+    // Draws the frame over the bare background while no page is shown. Its texts load the fonts,
+    // so a window shown at once does this after its first frame.
+    void drawBareFrame();
 
     // Device status from the link (handshake, arrival, removal) and the mouse's own events.
     void deviceStatus(DeviceStatusCode code, int value) override;

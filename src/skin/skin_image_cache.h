@@ -21,6 +21,8 @@ public:
     const QImage* image(const std::filesystem::path& file);
 
     void clear() { images_.clear(); }
+    // Forgets one image; the next request loads it again.
+    void drop(const std::filesystem::path& file) { images_.erase(file); }
     [[nodiscard]] std::size_t size() const { return images_.size(); }
 
 private:
