@@ -89,6 +89,7 @@ void CPelmoraDlg::drawBareFrame() {
 }
 
 void CPelmoraDlg::drawFrame() {
+    ensureFonts();
     for (const FrameLook& look : kFrameHoverOrder) {
         drawFrameLook(look.button, false);
     }
@@ -96,12 +97,21 @@ void CPelmoraDlg::drawFrame() {
 }
 
 void CPelmoraDlg::applySkin() {
+    painter_.setSkinFolder(q417::skinFolder(model_.paths(), model_.ui().skinName));
+    fontsReady_ = false; // the colour may have changed too
+}
+
+void CPelmoraDlg::ensureFonts() {
+    // Measuring a font loads it: done when the first text is drawn, not before the first frame.
+    if (fontsReady_) {
+        return;
+    }
     const UiSettings& ui = model_.ui();
     textFont_ = skinFont(q417::textFont(ui.language));
     titleFont_ = skinFont(q417::titleFont(ui.language));
     setFont(textFont_); // the lists take the window's font
-    painter_.setSkinFolder(q417::skinFolder(model_.paths(), ui.skinName));
     painter_.setLook(textFont_, titleFont_, QColor(ui.textColour[0], ui.textColour[1], ui.textColour[2]));
+    fontsReady_ = true;
 }
 
 void CPelmoraDlg::showBasicPageIfReady() {
@@ -259,6 +269,7 @@ QString CPelmoraDlg::frameCaption(FrameButton button) const {
 }
 
 DialogHost CPelmoraDlg::dialogHost() {
+    ensureFonts();
     const UiSettings& ui = model_.ui();
     return {DialogSkin{painter_.skinFolder(), ui.textColour, textFont_}, ui.language, mapToGlobal(QPoint(0, 0)), this};
 }

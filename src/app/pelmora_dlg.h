@@ -75,7 +75,6 @@ public:
     [[nodiscard]] const std::filesystem::path& skinFolder() const { return painter_.skinFolder(); }
     // Forgets the decoded skin images, as a change of skin does.
     void dropDecodedImages() { painter_.images().clear(); }
-    [[nodiscard]] const QFont& textFont() const { return textFont_; }
     // What a dialog opened over this window starts from.
     [[nodiscard]] DialogHost dialogHost();
 
@@ -100,6 +99,7 @@ private:
     void drawPage();
     void drawFrame();
     void applySkin();
+    void ensureFonts();
     void drawFrameLook(FrameButton button, bool hover);
     void paintLook(int element, bool lit);
     void drawLook(int element, bool lit);
@@ -114,6 +114,7 @@ private:
     PagePainter painter_;
     QFont textFont_;
     QFont titleFont_;
+    bool fontsReady_ = false;
     BasicPage* basicPage_ = nullptr; // a child of this window, made by initialise()
     AdvancedPage advancedPage_;
     Page* page_ = nullptr; // the page shown
