@@ -209,6 +209,7 @@ void CPelmoraDlg::rebuildCurrentPage() {
 void CPelmoraDlg::drawPage() {
     // A page switch starts with every button in its normal look.
     surface_->clearHover();
+    ensureFonts(); // the title comes before the frame
     // Once a page is shown the bare background is not drawn again this run: no need to keep it.
     painter_.images().drop(skinImagePath(painter_.skinFolder(), skin::kMainBackground));
     painter_.background(page_->background());
