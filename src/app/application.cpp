@@ -3,6 +3,7 @@
 #include "app/app_icon.h"
 #include "config/device_commands.h"
 #include "device/udev_monitor.h"
+#include "skin/qt_convert.h"
 #include "texts/main_window_texts.h"
 
 #include <QDesktopServices>
@@ -59,8 +60,7 @@ bool Application::start() {
     // The settings come first, so that the link's first balloon already speaks the user's language.
     model_->load();
     const std::string_view exitText = text(model_->ui().language, TextId::Exit);
-    tray_ = std::make_unique<QtTray>(
-        appIcon(), QString::fromUtf8(exitText.data(), static_cast<qsizetype>(exitText.size())), trayAvailable_);
+    tray_ = std::make_unique<QtTray>(appIcon(), fromUtf8(exitText), trayAvailable_);
     if (balloons_ == nullptr) {
         balloons_ = tray_.get();
     }

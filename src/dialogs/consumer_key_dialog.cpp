@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_keys.h"
 #include "dialogs/name_field.h"
+#include "skin/qt_convert.h"
 #include "skin/skin_drop_down.h"
 
 #include <QLabel>
@@ -44,8 +45,7 @@ ConsumerKeyDialog::ConsumerKeyDialog(const DialogHost& host, const ConsumerKeyLa
 }
 
 QString ConsumerKeyDialog::rowText(std::size_t row) const {
-    const std::string_view text = layout_.rowText(language_, row);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return fromUtf8(layout_.rowText(language_, row));
 }
 
 void ConsumerKeyDialog::clickAt(QPoint point) {

@@ -1,5 +1,6 @@
 #include "dialogs/skinned_dialog.h"
 
+#include "skin/qt_convert.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_image.h"
 #include "skin/skin_paths.h"
@@ -49,10 +50,7 @@ SkinnedDialog::SkinnedDialog(DialogSkin skin, SkinnedDialogKind kind, Captions c
 }
 
 SkinnedDialog::Captions SkinnedDialog::captionsIn(Language language) {
-    const auto q = [](std::string_view s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
-    return {q(text(language, TextId::Ok)), q(text(language, TextId::Cancel))};
+    return {fromUtf8(text(language, TextId::Ok)), fromUtf8(text(language, TextId::Cancel))};
 }
 
 const QImage& SkinnedDialog::picture() {
