@@ -35,6 +35,8 @@ public:
     // The assignment dialog of a function list row chosen by dialog (Windows, Multimedia, Fire,
     // Single, Combo and Macro Key): what it hands back on OK.
     virtual std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) = 0;
+    // The delay dialog of a macro's delay line: the digits typed, as typed, on OK.
+    virtual std::optional<std::string> chooseDelay(const DialogHost& host) = 0;
 };
 
 } // namespace q417

@@ -1,6 +1,7 @@
 #include "dialogs/qt_dialog_runner.h"
 
 #include "dialogs/combo_key_dialog.h"
+#include "dialogs/delay_time_dialog.h"
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/macro_key_dialog.h"
 #include "dialogs/media_dialog.h"
@@ -65,6 +66,14 @@ std::optional<DialogChoice> QtDialogRunner::chooseAssignment(const DialogHost& h
     default:
         return std::nullopt; // the other functions are chosen without a dialog
     }
+}
+
+std::optional<std::string> QtDialogRunner::chooseDelay(const DialogHost& host) {
+    CDelayTimeDialog dialog(host, messages_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.typed().toStdString();
 }
 
 } // namespace q417

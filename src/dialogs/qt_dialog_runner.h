@@ -21,6 +21,7 @@ public:
     std::optional<SkinChoice> chooseSkin(const DialogHost& host, const std::filesystem::path& skinsRoot,
                                          const std::string& skinName) override;
     std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) override;
+    std::optional<std::string> chooseDelay(const DialogHost& host) override;
 
 private:
     MessageSink& messages_;

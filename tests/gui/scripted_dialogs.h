@@ -25,10 +25,16 @@ public:
         hosts.push_back(host);
         return next(assignments);
     }
+    std::optional<std::string> chooseDelay(const DialogHost&) override {
+        ++delaysOpened;
+        return next(delays);
+    }
 
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<SkinChoice>> skins;
     std::deque<std::optional<DialogChoice>> assignments;
+    std::deque<std::optional<std::string>> delays;
+    int delaysOpened = 0;
     std::vector<QColor> coloursOpened;
     std::vector<std::string> skinsOpened;
     std::vector<ButtonFunction> assignmentsOpened;

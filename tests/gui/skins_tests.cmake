@@ -3,6 +3,7 @@ target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/capture_dialogs_screenshot_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/capture_dialogs_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/consumer_key_dialogs_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/delay_time_dialog_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fire_key_dialog_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/macro_key_dialog_screenshot_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/macro_key_dialog_test.cpp
