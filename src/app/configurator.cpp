@@ -1,6 +1,7 @@
 #include "app/configurator.h"
 
 #include "config/apply_sequence.h"
+#include "config/system_pointer.h"
 #include "texts/button_labels.h"
 
 namespace q417 {
@@ -8,6 +9,7 @@ namespace q417 {
 Configurator::Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer,
                            DeviceSession& device)
     : paths_(paths)
+    , messages_(messages)
     , pointer_(pointer)
     , device_(device)
     , configFile_(paths.configFile(), messages)
@@ -35,7 +37,7 @@ bool Configurator::apply() {
     applyConfig(config_, device_.image(), device_.transport(), configFile_,
                 [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
     savedConfig_ = config_;
-    pointer_.applySystemMouseSettings(pointerLevels(config_));
+    applySystemMouseSettings(pointer_, messages_, config_);
     return true;
 }
 

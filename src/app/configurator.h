@@ -39,6 +39,9 @@ public:
     [[nodiscard]] std::uint8_t firstRunFlag() const { return configFile_.firstRunFlag(); }
     [[nodiscard]] const DataPaths& paths() const { return paths_; }
     DeviceSession& device() { return device_; }
+    // The desktop's pointer settings and where their warnings go, for the advanced page.
+    PointerSettings& pointer() { return pointer_; }
+    MessageSink& messages() { return messages_; }
 
     // Set by Cancel, consumed by the next show from the tray.
     bool takeCancelPending() { return std::exchange(cancelPending_, false); }
@@ -49,6 +52,7 @@ public:
 
 private:
     DataPaths paths_;
+    MessageSink& messages_;
     PointerSettings& pointer_;
     DeviceSession& device_;
     ConfigFile configFile_;

@@ -29,12 +29,6 @@ public:
     std::vector<Shown> shown;
 };
 
-class CountingPointer : public PointerSettings {
-public:
-    void applySystemMouseSettings(const PointerLevels&) override { ++applied; }
-    int applied = 0;
-};
-
 constexpr QPoint kOk{600, 630};
 constexpr QPoint kApply{700, 630};
 constexpr QPoint kCancel{800, 630};
@@ -58,9 +52,7 @@ protected:
     }
     Application::Seams seams(bool trayAvailable) {
         program.balloons = &balloons;
-        Application::Seams seams = program.seams(trayAvailable);
-        seams.pointer = &pointer;
-        return seams;
+        return program.seams(trayAvailable);
     }
     CPelmoraDlg& window() { return app->window(); }
     std::string savedConfig() const { return dir.read("config.bin"); }
@@ -70,7 +62,7 @@ protected:
     test::RecordingMessages& messages = program.messages;
     test::ScriptedDialogs& dialogs = program.dialogs;
     RecordingBalloons balloons;
-    CountingPointer pointer;
+    test::MemoryPointerSettings& pointer = program.pointer;
     std::unique_ptr<Application> app;
     test::ScriptedHidSystem noMouse;
     test::ScriptedMonitor monitor;
@@ -122,7 +114,7 @@ TEST_F(ApplicationTest, OkAndApplyDoNothingWhileTheMouseIsNotReady) {
     }
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(savedConfig(), before);
-    EXPECT_EQ(pointer.applied, 0);
+    EXPECT_EQ(pointer.applyCount(), 0);
 }
 
 TEST_F(ApplicationTest, ApplyWritesTheMouseAndKeepsTheWindowOkAlsoHidesIt) {
@@ -134,11 +126,11 @@ TEST_F(ApplicationTest, ApplyWritesTheMouseAndKeepsTheWindowOkAlsoHidesIt) {
     EXPECT_EQ(app->device().simulatedMouse()->memory().reportRate, 2);
     EXPECT_EQ(app->model().savedConfig().reportRate, 2);
     EXPECT_EQ(static_cast<std::uint8_t>(savedConfig()[1 + offsetof(MouseConfig, reportRate)]), 2);
-    EXPECT_EQ(pointer.applied, 1);
+    EXPECT_EQ(pointer.applyCount(), 1);
 
     window().dispatchClick(kOk);
     EXPECT_FALSE(window().isVisible());
-    EXPECT_EQ(pointer.applied, 2);
+    EXPECT_EQ(pointer.applyCount(), 2);
 }
 
 TEST_F(ApplicationTest, CancelRestoresTheSnapshotAndTheNextTrayClickRebuildsThePage) {
@@ -159,7 +151,7 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
     emit app->tray().leftClicked();
     // OK and Apply share the column x = 666: OK applies and hides, then Apply applies again.
     window().dispatchClick({666, 630});
-    EXPECT_EQ(pointer.applied, 2);
+    EXPECT_EQ(pointer.applyCount(), 2);
     EXPECT_FALSE(window().isVisible());
 
     window().dispatchClick({80, 70});

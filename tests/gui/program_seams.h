@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "scripted_dialogs.h"
+#include "support/memory_pointer_settings.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 
@@ -12,8 +13,8 @@ public:
     void showBalloon(const std::string&, const std::string&, bool, int) override {}
 };
 
-// Every outside effect of the tray program recorded or scripted: messages, pauses and dialogs;
-// balloons go to `balloons`, ignored unless a test sets it.
+// Every outside effect of the tray program recorded or scripted: messages, pauses, dialogs and the
+// desktop's pointer settings; balloons go to `balloons`, ignored unless a test sets it.
 struct ProgramSeams {
     [[nodiscard]] Application::Seams seams(bool trayAvailable = true) {
         Application::Seams s;
@@ -21,6 +22,7 @@ struct ProgramSeams {
         s.balloons = balloons;
         s.sleeper = &sleeper;
         s.dialogs = &dialogs;
+        s.pointer = &pointer;
         s.trayAvailable = trayAvailable;
         return s;
     }
@@ -28,6 +30,7 @@ struct ProgramSeams {
     RecordingMessages messages;
     RecordingSleeper sleeper;
     ScriptedDialogs dialogs;
+    MemoryPointerSettings pointer;
     IgnoreBalloons ignoredBalloons;
     TrayNotifier* balloons = &ignoredBalloons;
 };
