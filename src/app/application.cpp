@@ -3,6 +3,7 @@
 #include "app/app_icon.h"
 #include "config/device_commands.h"
 #include "device/udev_monitor.h"
+#include "platform/pointer_settings_factory.h"
 #include "skin/qt_convert.h"
 #include "texts/main_window_texts.h"
 
@@ -42,7 +43,9 @@ private:
 Application::Application(const GuiOptions& options, Seams seams)
     : options_(options)
     , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
-    , pointer_(seams.pointer != nullptr ? *seams.pointer : noPointer_)
+    // --simulate stands in for the mouse only: the desktop's pointer settings are the real ones.
+    , desktopPointer_(seams.pointer != nullptr ? nullptr : makePointerSettingsFromEnvironment())
+    , pointer_(seams.pointer != nullptr ? *seams.pointer : *desktopPointer_)
     , realDialogs_(messages_, DataPaths::resolve(options.dataDir).macroLibrary())
     , dialogs_(seams.dialogs != nullptr ? *seams.dialogs : realDialogs_)
     , device_(relay_, messages_, seams.sleeper, seams.hidSystem)

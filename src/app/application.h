@@ -38,7 +38,7 @@ public:
     struct Seams {
         MessageSink* messages = nullptr;    // null: message boxes
         TrayNotifier* balloons = nullptr;   // null: the tray icon
-        PointerSettings* pointer = nullptr; // null: not reachable, nothing changes
+        PointerSettings* pointer = nullptr; // null: the desktop's own, from the environment
         Sleeper* sleeper = nullptr;         // null: real pauses
         std::optional<bool> trayAvailable;  // unset: ask the desktop
         DialogRunner* dialogs = nullptr;    // null: the real dialogs
@@ -70,7 +70,7 @@ private:
 
     GuiOptions options_;
     QtMessageSink boxMessages_;
-    NoPointerSettings noPointer_;
+    std::unique_ptr<PointerSettings> desktopPointer_; // when no seam is given
     MessageSink& messages_;
     PointerSettings& pointer_;
     QtDialogRunner realDialogs_;
