@@ -191,6 +191,21 @@ ProfileEntries ProfileDocument::entries(std::string_view section) const {
     return out;
 }
 
+std::vector<std::size_t> ProfileDocument::sectionPositions(std::string_view section) const {
+    const std::string_view wanted = trim(section);
+    std::vector<std::size_t> positions;
+    std::size_t position = 0;
+    for (const Line& line : lines_) {
+        if (line.kind == LineKind::Section) {
+            if (sameProfileName(line.name, wanted)) {
+                positions.push_back(position);
+            }
+            ++position;
+        }
+    }
+    return positions;
+}
+
 void ProfileDocument::insertLine(std::size_t at, std::string raw) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), classify(std::move(raw)));
 }

@@ -28,6 +28,8 @@ public:
     [[nodiscard]] std::vector<std::string> sectionNames() const;
     // Every key of the first matching section, in file order.
     [[nodiscard]] ProfileEntries entries(std::string_view section) const;
+    // The position of every section of that name among all sections, counted from 0 in file order.
+    [[nodiscard]] std::vector<std::size_t> sectionPositions(std::string_view section) const;
 
     // Replaces the value of an existing key in place, or adds the key after the section's last
     // key; a missing section is created at the end of the file.

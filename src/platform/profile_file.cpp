@@ -56,7 +56,7 @@ Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
     return Status::success();
 }
 
-template <typename Change> Status ProfileFile::edit(Change&& change) {
+Status ProfileFile::edit(const std::function<bool(ProfileDocument&)>& change) {
     ProfileDocument doc;
     TextEncoding encoding{};
     Status status = load(doc, encoding);
@@ -103,6 +103,15 @@ ProfileEntries ProfileFile::sectionEntries(std::string_view section) const {
         entry.second = truncateUtf8(entry.second, kMaxValueChars);
     }
     return entries;
+}
+
+std::optional<ProfileDocument> ProfileFile::document() const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    if (!load(doc, encoding).ok()) {
+        return std::nullopt;
+    }
+    return doc;
 }
 
 Status ProfileFile::writeString(std::string_view section, std::string_view key, std::string_view value) {

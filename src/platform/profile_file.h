@@ -5,6 +5,8 @@
 #include "platform/text_encoding.h"
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,9 @@ public:
     [[nodiscard]] int readInt(std::string_view section, std::string_view key, int fallback) const;
     [[nodiscard]] std::vector<std::string> sectionNames() const;
     [[nodiscard]] ProfileEntries sectionEntries(std::string_view section) const;
+    // The whole file parsed once, for callers that look at many sections: a missing file is an
+    // empty document, an unreadable one nothing. Values are as the file holds them, not cut.
+    [[nodiscard]] std::optional<ProfileDocument> document() const;
 
     Status writeString(std::string_view section, std::string_view key, std::string_view value);
     // Several keys of one section in one write.
@@ -38,12 +43,14 @@ public:
     Status removeSection(std::string_view section);
     // Gives the section exactly these keys, in place where it stands, else at the end of the file.
     Status replaceSection(std::string_view section, const ProfileEntries& entries);
+    // Reads the file once, lets `change` edit the document, and writes it back in the file's own
+    // encoding when `change` returns true. Nothing is written, and `change` is not called, when the
+    // file could not be read; a missing file is an empty document.
+    Status edit(const std::function<bool(ProfileDocument&)>& change);
 
 private:
     // A missing file loads as an empty UTF-8 document; an unreadable one is an error.
     Status load(ProfileDocument& doc, TextEncoding& encoding) const;
-    // Read, change, write back; the file is not written when it could not be read.
-    template <typename Change> Status edit(Change&& change);
 
     std::filesystem::path path_;
 };

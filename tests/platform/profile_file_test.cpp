@@ -165,6 +165,54 @@ TEST(ProfileFileEdit, UnreadableFileIsNeverOverwritten) {
     EXPECT_TRUE(std::filesystem::is_directory(dir / "t.ini"));
 }
 
+TEST(ProfileFileDocument, TheWholeFileAtOnce) {
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    const std::optional<ProfileDocument> missing = file.document();
+    ASSERT_TRUE(missing.has_value()) << "a missing file is an empty document";
+    EXPECT_TRUE(missing->sectionNames().empty());
+    EXPECT_FALSE(file.exists());
+
+    dir.write("t.ini", "[A]\nk=" + std::string(2000, 'x') + "\n[b]\n[ a ]\n[c\n[C]\n");
+    const std::optional<ProfileDocument> doc = file.document();
+    ASSERT_TRUE(doc.has_value());
+    EXPECT_EQ(doc->sectionNames(), (std::vector<std::string>{"A", "b", "a", "C"}));
+    EXPECT_EQ(doc->value("a", "k")->size(), 2000U) << "values as the file holds them";
+    EXPECT_EQ(doc->sectionPositions(" a"), (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(doc->sectionPositions("c"), (std::vector<std::size_t>{3}));
+    EXPECT_TRUE(doc->sectionPositions("d").empty());
+
+    std::filesystem::remove(dir / "t.ini");
+    std::filesystem::create_directory(dir / "t.ini");
+    EXPECT_FALSE(file.document().has_value()) << "an unreadable file is no document";
+}
+
+TEST(ProfileFileEdit, TheChangeDecidesWhetherTheFileIsWritten) {
+    TempDir dir;
+    ProfileFile file(dir / "t.ini");
+    const auto addKey = [](bool write) {
+        return [write](ProfileDocument& doc) {
+            doc.setValue("A", "n", "2");
+            return write;
+        };
+    };
+    ASSERT_TRUE(file.edit(addKey(false)).ok());
+    EXPECT_FALSE(file.exists()) << "a missing file is not created for nothing";
+
+    const std::string utf16 = std::string("\xFF\xFE[\0A\0]\0\n\0", 10);
+    dir.write("t.ini", utf16);
+    ASSERT_TRUE(file.edit(addKey(false)).ok());
+    EXPECT_EQ(dir.read("t.ini"), utf16);
+    ASSERT_TRUE(file.edit(addKey(true)).ok());
+    EXPECT_EQ(dir.read("t.ini"), utf16 + std::string("n\0=\0\x32\0\n\0", 8));
+
+    std::filesystem::remove(dir / "t.ini");
+    std::filesystem::create_directory(dir / "t.ini");
+    bool called = false;
+    EXPECT_FALSE(file.edit([&called](ProfileDocument&) { return called = true; }).ok());
+    EXPECT_FALSE(called);
+}
+
 TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
     const std::string utf16Bom = std::string("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x2D\x4E\x87\x65\n\0", 20);
     const std::string utf16NoBom = std::string("[\0A\0]\0\n\0k\0=\0v\0\n\0", 16);
