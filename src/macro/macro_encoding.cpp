@@ -1,7 +1,7 @@
 #include "macro/macro_encoding.h"
 
 #include "assign/key_names.h"
-#include "platform/profile_file.h"
+#include "macro/macro_line.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,13 +9,6 @@
 namespace q417 {
 
 namespace {
-
-std::string removeAll(std::string text, std::string_view what) {
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
-        text.erase(at, what.size());
-    }
-    return text;
-}
 
 const std::string& lineAt(const MacroLines& lines, long long number) {
     static const std::string empty;
@@ -45,16 +38,15 @@ void encodeMacroEvents(const MacroLines& lines, long long count, MacroSlot& slot
     std::size_t at = 0;
     // Only lines that exist can be events: the missing ones in between add nothing.
     for (auto it = lines.begin(); it != lines.end() && it->first < count; ++it) {
-        const std::string& line = it->second;
-        const bool press = line.find(kPressMark) != std::string::npos;
-        if (!press && line.find(kReleaseMark) == std::string::npos) {
+        const MacroEvent event = parseMacroLine(it->second);
+        if (!event.isKeyEvent()) {
             continue; // a delay line, consumed by the event before it, or junk
         }
-        const std::string name = removeAll(line, press ? kPressMark : kReleaseMark);
         // The last line of the macro is followed by nothing: its delay is 0.
-        const int delay = it->first + 1 < count ? leadingInt(removeAll(lineAt(lines, it->first + 1), " ms")) : 0;
+        const int delay = it->first + 1 < count ? delayAfterEvent(lineAt(lines, it->first + 1)) : 0;
         std::array<std::uint8_t, 4> bytes{};
-        const std::size_t size = eventBytes(!press, keyNameToUsage(name), delay, bytes);
+        const std::size_t size =
+            eventBytes(event.kind == MacroEvent::Kind::Release, keyNameToUsage(event.keyName), delay, bytes);
         if (at + size > slot.eventPairs.size()) {
             break;
         }

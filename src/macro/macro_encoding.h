@@ -11,8 +11,6 @@ namespace q417 {
 // as empty lines.
 using MacroLines = std::map<long long, std::string>;
 
-inline constexpr const char* kPressMark = "   Dn";
-inline constexpr const char* kReleaseMark = "   Up";
 inline constexpr int kLongestShortDelayMs = 1270; // 127 units of 10 ms
 
 // Rewrites the event pairs of `slot` from the first `count` lines; the repeat count is kept.
