@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <iterator>
+#include <optional>
 
 namespace q417 {
 
@@ -32,12 +34,15 @@ std::optional<long long> lineNumberOfKey(std::string_view key) {
     return n <= INT_MAX ? std::optional<long long>(n) : std::nullopt;
 }
 
+using Slots = std::array<MacroSlot, kMacroSlotCount>;
+
 struct StoredMacro {
     std::optional<int> count; // "ItemCount", when present
     MacroLines lines;
 };
 
-// One macro's keys, from the section's first copy; the first of duplicated keys wins.
+// One macro's keys, from the section's first copy; the first of duplicated keys wins. Values are
+// cut as every read of the file cuts them.
 StoredMacro readStoredMacro(const ProfileEntries& entries) {
     StoredMacro macro;
     for (const auto& [key, value] : entries) {
@@ -46,10 +51,61 @@ StoredMacro readStoredMacro(const ProfileEntries& entries) {
                 macro.count = leadingInt(value);
             }
         } else if (const auto n = lineNumberOfKey(key)) {
-            macro.lines.try_emplace(*n, value);
+            macro.lines.try_emplace(*n, truncateUtf8(value, ProfileFile::kMaxValueChars));
         }
     }
     return macro;
+}
+
+// The lines 0 to count - 1, missing ones empty. The program writes no gaps, so missing lines are
+// made up only while there are no more of them than lines held: the lines end before a gap that
+// would go past that, and after the last line held.
+std::vector<std::string> linesToShow(const StoredMacro& macro) {
+    const long long count = macro.count.value_or(0);
+    const auto end = macro.lines.lower_bound(std::max(count, 0LL));
+    const auto held = static_cast<long long>(std::distance(macro.lines.begin(), end));
+    std::vector<std::string> lines;
+    long long next = 0;
+    long long missing = 0;
+    for (auto it = macro.lines.begin(); it != end; ++it) {
+        const long long gap = it->first - next;
+        if (missing + gap > held) {
+            break;
+        }
+        missing += gap;
+        lines.resize(lines.size() + static_cast<std::size_t>(gap));
+        lines.push_back(it->second);
+        next = it->first + 1;
+    }
+    return lines;
+}
+
+// Slot t from section t, for the first twelve sections of the document.
+void compileSlots(const ProfileDocument& doc, Slots& slots) {
+    const std::vector<std::string> names = doc.sectionNames();
+    for (std::size_t slot = 0; slot < names.size() && slot < kMacroSlotCount; ++slot) {
+        const StoredMacro macro = readStoredMacro(doc.entries(names[slot]));
+        MacroSlot& target = slots[slot];
+        const int count = macro.count.value_or(0);
+        if (count == 0) {
+            target = MacroSlot{};
+        } else if (count > 0) {
+            encodeMacroEvents(macro.lines, count, target);
+        }
+    }
+}
+
+// The slots as they stand once the sections at `removed` (ascending) are gone: each kept macro's
+// slot moves with it, and the slots freed at the end are empty.
+Slots withoutSlots(const Slots& slots, const std::vector<std::size_t>& removed) {
+    Slots moved{};
+    std::size_t to = 0;
+    for (std::size_t from = 0; from < kMacroSlotCount; ++from) {
+        if (!std::binary_search(removed.begin(), removed.end(), from)) {
+            moved[to++] = slots[from];
+        }
+    }
+    return moved;
 }
 
 } // namespace
@@ -59,19 +115,7 @@ std::vector<std::string> MacroLibrary::listMacroNames() const {
 }
 
 std::vector<std::string> MacroLibrary::loadMacro(std::string_view name) const {
-    const StoredMacro macro = readStoredMacro(file_.sectionEntries(name));
-    const long long count = macro.count.value_or(0);
-    std::vector<std::string> lines;
-    if (count <= 0 || macro.lines.empty()) {
-        return lines;
-    }
-    const long long last = std::min(count, macro.lines.rbegin()->first + 1);
-    lines.reserve(static_cast<std::size_t>(std::min(last, 100'000LL)));
-    for (long long j = 0; j < last; ++j) {
-        const auto it = macro.lines.find(j);
-        lines.push_back(it == macro.lines.end() ? std::string{} : it->second);
-    }
-    return lines;
+    return linesToShow(readStoredMacro(file_.sectionEntries(name)));
 }
 
 Status MacroLibrary::saveMacro(std::string_view name, const std::vector<std::string>& lines, MouseConfig& config) {
@@ -85,9 +129,15 @@ Status MacroLibrary::saveMacro(std::string_view name, const std::vector<std::str
     for (std::size_t j = 0; j < lines.size(); ++j) {
         entries.emplace_back("Item" + std::to_string(j), lines[j]);
     }
-    Status status = file_.replaceSection(section, entries);
+    // The slots are compiled from the document as written, so the file is read once.
+    Slots slots = config.macroSlots;
+    Status status = file_.edit([&](ProfileDocument& doc) {
+        doc.replaceSection(section, entries);
+        compileSlots(doc, slots);
+        return true;
+    });
     if (status.ok()) {
-        compileMacroSlots(config);
+        config.macroSlots = slots;
     }
     return status;
 }
@@ -96,20 +146,30 @@ Status MacroLibrary::deleteMacro(std::string_view name) {
     return file_.removeSection(name);
 }
 
-void MacroLibrary::compileMacroSlots(MouseConfig& config) const {
-    if (!file_.exists()) {
-        return;
-    }
-    const std::vector<std::string> names = file_.sectionNames();
-    for (std::size_t slot = 0; slot < names.size() && slot < kMacroSlotCount; ++slot) {
-        const StoredMacro macro = readStoredMacro(file_.sectionEntries(names[slot]));
-        MacroSlot& target = config.macroSlots[slot];
-        const int count = macro.count.value_or(0);
-        if (count == 0) {
-            target = MacroSlot{};
-        } else if (count > 0) {
-            encodeMacroEvents(macro.lines, count, target);
+MacroLibrary::Deletion MacroLibrary::deleteMacroAndCompile(std::string_view name, MouseConfig& config) {
+    Deletion deletion;
+    Slots slots{};
+    deletion.status = file_.edit([&](ProfileDocument& doc) {
+        deletion.removedSlots = doc.sectionPositions(name);
+        if (deletion.removedSlots.empty()) {
+            return false;
         }
+        doc.removeSection(name);
+        slots = withoutSlots(config.macroSlots, deletion.removedSlots);
+        compileSlots(doc, slots);
+        return true;
+    });
+    if (!deletion.status.ok()) {
+        deletion.removedSlots.clear();
+    } else if (!deletion.removedSlots.empty()) {
+        config.macroSlots = slots;
+    }
+    return deletion;
+}
+
+void MacroLibrary::compileMacroSlots(MouseConfig& config) const {
+    if (const std::optional<ProfileDocument> doc = file_.document()) {
+        compileSlots(*doc, config.macroSlots);
     }
 }
 

@@ -25,7 +25,9 @@ public:
     [[nodiscard]] std::vector<std::string> listMacroNames() const;
 
     // The macro's lines: "ItemCount" of them, a missing line read as empty. Empty lines after
-    // the last line the file holds are not returned, so an absurd count cannot exhaust memory.
+    // the last line the file holds are not returned, and the section never makes up more missing
+    // lines than it holds lines (the lines end before a gap that would), so an absurd count or line
+    // number cannot exhaust memory.
     [[nodiscard]] std::vector<std::string> loadMacro(std::string_view name) const;
 
     // Writes the macro under its name (cut to 31 characters). An existing macro is rewritten
@@ -36,8 +38,22 @@ public:
     // Removes the macro's section whole. The slots are rebuilt at the next save.
     Status deleteMacro(std::string_view name);
 
+    struct Deletion {
+        Status status;
+        // Where the removed sections stood, counted from 0 among all sections before the removal,
+        // ascending: one position, or more when sections differing only in case shared the name;
+        // none when the file did not hold the name.
+        std::vector<std::size_t> removedSlots;
+    };
+    // Removes the macro's section whole and rebuilds the slots at once: the slots of the macros
+    // after it move up with them, repeat counts included, the slots left over at the end are
+    // emptied, and the event pairs are compiled from what the file then holds. A name the file does
+    // not hold changes nothing, and neither does a failed write.
+    Deletion deleteMacroAndCompile(std::string_view name, MouseConfig& config);
+
     // Rebuilds the twelve slots from the file: a count of 0 (or none) empties the slot, a
-    // negative count leaves it as it is; sections past the twelfth have no slot.
+    // negative count leaves it as it is; sections past the twelfth have no slot. Every operation
+    // that compiles reads the file once, however many sections it holds.
     void compileMacroSlots(MouseConfig& config) const;
 
     [[nodiscard]] const std::filesystem::path& path() const { return file_.path(); }

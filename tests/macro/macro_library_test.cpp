@@ -113,5 +113,44 @@ TEST_F(MacroLibraryTest, LoadReadsMissingLinesAsEmptyAndIgnoresOddKeys) {
     EXPECT_EQ(library.loadMacro("m"), (Lines{"A   Dn", "", "20 ms", "B   Up"}));
 }
 
+TEST_F(MacroLibraryTest, MissingLinesReadAsEmptyOnlyWhileTheSectionHoldsAsManyLines) {
+    struct Case {
+        const char* keys;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"ItemCount=5\nItem0=A\nItem2=B\nItem4=C\n", {"A", "", "B", "", "C"}},
+        {"ItemCount=2\nItem1=A\n", {"", "A"}},
+        {"ItemCount=10\nItem0=A\nItem5=B\n", {"A"}}, // a gap of 4 with 2 lines held ends the lines
+        {"ItemCount=3\nItem2=A\n", {}},
+        {"ItemCount=2\nItem0=A\nItem1=B\nItem9=C\n", {"A", "B"}}, // lines past the count are not held
+    };
+    for (const Case& c : cases) {
+        dir.write("record.ini", std::string("[m]\n") + c.keys);
+        EXPECT_EQ(library.loadMacro("m"), c.lines) << c.keys;
+    }
+}
+
+TEST_F(MacroLibraryTest, AnAbsurdCountAndLineNumberCostNothing) {
+    dir.write("record.ini", "[macro1]\nItemCount=2147483647\nItem2147483646=A   Dn\n");
+    ASSERT_EQ(std::filesystem::file_size(dir / "record.ini"), 52U);
+    EXPECT_TRUE(library.loadMacro("macro1").empty());
+    library.compileMacroSlots(config);
+    EXPECT_EQ(config.macroSlots[0].eventPairs[0], 0x00) << "the encoder reads the one line held";
+    EXPECT_EQ(config.macroSlots[0].eventPairs[1], 0x04);
+}
+
+TEST_F(MacroLibraryTest, SavingBuildsTheSlotsFromWhatItWrote) {
+    std::string text;
+    for (int i = 0; i < 10'000; ++i) {
+        text += "[m" + std::to_string(i) + "]\nItemCount=1\nItem0=A   Dn\n";
+    }
+    dir.write("record.ini", text);
+    ASSERT_TRUE(library.saveMacro("m3", {"B   Dn", "30 ms"}, config).ok());
+    EXPECT_EQ(config.macroSlots[3].eventPairs[0], 0x03);
+    EXPECT_EQ(config.macroSlots[3].eventPairs[1], 0x05);
+    EXPECT_EQ(config.macroSlots[11].eventPairs[1], 0x04);
+}
+
 } // namespace
 } // namespace q417
