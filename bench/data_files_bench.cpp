@@ -1,7 +1,8 @@
-// What start-up and a macro save pay for the data files: config.bin load and save, and INI look-ups
-// in a large record.ini (every call reads the file afresh, so this is the real cost).
+// What start-up and a macro save pay for the data files: config.bin load and save, INI look-ups in a
+// large record.ini and compiling its macros (every call reads the file afresh, so this is the real cost).
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
+#include "macro/macro_library.h"
 #include "platform/profile_file.h"
 #include "support/temp_dir.h"
 
@@ -52,5 +53,22 @@ void BM_ProfileLookupInLargeFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProfileLookupInLargeFile)->Arg(12)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+// Rebuilding the slots reads record.ini once, however many sections it holds.
+void BM_CompileMacroSlots(benchmark::State& state) {
+    const q417::test::TempDir dir;
+    std::string text;
+    for (int i = 0; i < state.range(0); ++i) {
+        text += "[macro " + std::to_string(i) + "]\nItemCount=3\nItem0=A   Dn\nItem1=50 ms\nItem2=A   Up\n";
+    }
+    dir.write("record.ini", text);
+    const q417::MacroLibrary library(dir / "record.ini");
+    q417::MouseConfig config{};
+    for (auto _ : state) {
+        library.compileMacroSlots(config);
+        benchmark::DoNotOptimize(config.macroSlots);
+    }
+}
+BENCHMARK(BM_CompileMacroSlots)->Arg(12)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
