@@ -42,9 +42,9 @@ private:
 
 Application::Application(const GuiOptions& options, Seams seams)
     : options_(options)
-    , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
     // --simulate stands in for the mouse only: the desktop's pointer settings are the real ones.
     , desktopPointer_(seams.pointer != nullptr ? nullptr : makePointerSettingsFromEnvironment())
+    , messages_(seams.messages != nullptr ? *seams.messages : boxMessages_)
     , pointer_(seams.pointer != nullptr ? *seams.pointer : *desktopPointer_)
     , realDialogs_(messages_, DataPaths::resolve(options.dataDir).macroLibrary())
     , dialogs_(seams.dialogs != nullptr ? *seams.dialogs : realDialogs_)
