@@ -82,19 +82,21 @@ void readSystemMouseSettings(PointerSettings& system, MessageSink& messages, Mou
 
     const SettingRead<int> wheel = system.readWheelLines();
     warnIfFailed(wheel.outcome, messages, "GETWHEELSCROLLLINES failed.");
-    if (wheel.outcome != SettingOutcome::Unavailable) {
-        const int lines = wheel.outcome == SettingOutcome::Done ? wheel.value : 0;
+    // A failed read keeps the record's wheel setting: taking it as 0 lines would turn the user's
+    // wheel down to a single line at the next Apply.
+    if (wheel.outcome == SettingOutcome::Done) {
+        const int lines = wheel.value;
         const bool oneScreen = lines == PointerSettings::kOneScreenPerNotch;
         config.scrollOneScreen = oneScreen ? 1 : 0;
         config.wheelScrollLines = oneScreen ? 0 : toByte(lines);
     }
 
-    // A failed read answers 0 ms, and the level follows from that.
+    // A failed read keeps the record's level: taken as 0 ms it would become the fastest
+    // double-click the rows allow (200 ms) at the next Apply.
     const SettingRead<int> doubleClick = system.readDoubleClickTimeMs();
     warnIfFailed(doubleClick.outcome, messages, "GetDoubleClickTime failed.");
-    if (doubleClick.outcome != SettingOutcome::Unavailable) {
-        const int ms = doubleClick.outcome == SettingOutcome::Done ? doubleClick.value : 0;
-        config.doubleClickLevel = toByte(doubleClickLevelFromSystem(ms));
+    if (doubleClick.outcome == SettingOutcome::Done) {
+        config.doubleClickLevel = toByte(doubleClickLevelFromSystem(doubleClick.value));
     }
 }
 

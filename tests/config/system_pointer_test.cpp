@@ -145,7 +145,8 @@ TEST_F(SystemPointerTest, ApplyKeepsLevelsOutsideTheRowsWithinThem) {
             {Setting::Precision, 1}, {Setting::Speed, 20}, {Setting::WheelLines, 1}, {Setting::DoubleClick, 200}}));
 }
 
-// One failing read: its own warning, its field as the system's rule says, the other reads as usual.
+// One failing read: its own warning, its field as the record had it (a guess would reach the
+// desktop at the next Apply), the other reads as usual.
 TEST_F(SystemPointerTest, EveryFailedReadWarnsAndTheOthersStillRead) {
     struct Row {
         Setting failing;
@@ -155,8 +156,8 @@ TEST_F(SystemPointerTest, EveryFailedReadWarnsAndTheOthersStillRead) {
     const std::vector<Row> rows{
         {Setting::Precision, {}, {0, 0, 6, 3, 6}},
         {Setting::Speed, {"GETMOUSESPEED failed."}, {1, 0, 9, 3, 6}},
-        {Setting::WheelLines, {"GETWHEELSCROLLLINES failed."}, {1, 0, 6, 0, 6}},
-        {Setting::DoubleClick, {"GetDoubleClickTime failed."}, {1, 0, 6, 3, 13}},
+        {Setting::WheelLines, {"GETWHEELSCROLLLINES failed."}, {1, 1, 6, 9, 6}},
+        {Setting::DoubleClick, {"GetDoubleClickTime failed."}, {1, 0, 6, 3, 9}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.failing));
@@ -174,9 +175,11 @@ TEST_F(SystemPointerTest, EveryFailedReadWarnsAndTheOthersStillRead) {
 TEST_F(SystemPointerTest, AFailedWheelReadNeverMeansOneScreen) {
     system.wheelLines = PointerSettings::kOneScreenPerNotch;
     system.readOutcome[static_cast<std::size_t>(Setting::WheelLines)] = SettingOutcome::Failed;
+    config.scrollOneScreen = 0;
+    config.wheelScrollLines = 4;
     read();
     EXPECT_EQ(config.scrollOneScreen, 0);
-    EXPECT_EQ(config.wheelScrollLines, 0);
+    EXPECT_EQ(config.wheelScrollLines, 4);
 }
 
 TEST_F(SystemPointerTest, AllReadsFailingGiveThreeWarningsInOrder) {
