@@ -39,6 +39,7 @@ struct Fixture {
         q417::Application::Seams seams;
         seams.messages = &messages;
         seams.balloons = &balloons;
+        seams.pointer = &pointer; // the desktop's own settings stay untouched
         seams.trayAvailable = true;
         app = std::make_unique<q417::Application>(options, seams);
         app->start();
@@ -47,6 +48,7 @@ struct Fixture {
     q417::test::TempDir dir;
     NoMessages messages;
     NoBalloons balloons;
+    q417::NoPointerSettings pointer;
     std::unique_ptr<q417::Application> app;
 };
 

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
 #include "support/hid_descriptors.h"
+#include "support/memory_pointer_settings.h"
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 #include "support/scripted_hid_system.h"
@@ -38,6 +39,7 @@ protected:
         seams.trayAvailable = trayAvailable;
         seams.hidSystem = &system;
         seams.monitor = &monitor;
+        seams.pointer = &pointer; // never the desktop's own
         GuiOptions options;
         options.dataDir = dir.path();
         app = std::make_unique<Application>(options, seams);
@@ -61,6 +63,7 @@ protected:
     }
 
     test::TempDir dir;
+    test::MemoryPointerSettings pointer;
     SimulatedMouse firmware;
     test::ScriptedHidSystem system;
     test::ScriptedMonitor monitor;
