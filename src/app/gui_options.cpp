@@ -16,6 +16,10 @@ Options:
   --trace FILE       append one line per exchange with the mouse to FILE (- for standard
                      output); see q417ctl --help for the format
   -h, --help         print this help and exit
+
+The advanced page's pointer speed, precision, wheel lines and double-click speed go to the
+desktop named by XDG_CURRENT_DESKTOP: GNOME and its relatives through GSettings, KDE Plasma
+through its configuration files; --simulate does not change that.
 )";
 
 GuiOptions parseGuiOptions(const std::vector<std::string>& args) {

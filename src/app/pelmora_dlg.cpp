@@ -35,7 +35,8 @@ CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& m
     , messages_(messages)
     , dialogs_(dialogs)
     , surface_(new SkinnedSurface(*this, [this](int element, bool lit) { paintLook(element, lit); }))
-    , painter_(surface_->canvas()) {
+    , painter_(surface_->canvas())
+    , macroLibrary_(model.paths().macroLibrary()) {
     setObjectName("VeskR22_KX417Class");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -58,6 +59,18 @@ void CPelmoraDlg::initialise() {
                                     return dialogHost();
                                 }});
     connect(basicPage_, &BasicPage::changed, this, qOverload<>(&QWidget::update));
+    MacroEditorContext macros{.window = *this,
+                              .painter = painter_,
+                              .config = model_.config(),
+                              .labels = model_.labels(),
+                              .language = model_.ui().language,
+                              .messages = messages_,
+                              .dialogs = dialogs_,
+                              .dialogHost = [this] { return dialogHost(); },
+                              .library = macroLibrary_,
+                              .keyNames = keyNames_};
+    advancedPage_ = new AdvancedPage({.macros = std::move(macros), .pointer = model_.pointer()});
+    connect(advancedPage_, &AdvancedPage::changed, this, qOverload<>(&QWidget::update));
     const std::filesystem::path background = skinImagePath(painter_.skinFolder(), skin::kMainBackground);
     if (model_.device().deviceReady()) {
         // The page covers the whole window at once: its background only gives the window its size.
@@ -161,10 +174,10 @@ void CPelmoraDlg::showBasicPage() {
 }
 
 void CPelmoraDlg::showAdvancedPage() {
-    if (shown_ == PageShown::Advanced) {
+    if (shown_ == PageShown::Advanced || advancedPage_ == nullptr) {
         return;
     }
-    switchTo(PageShown::Advanced, advancedPage_);
+    switchTo(PageShown::Advanced, *advancedPage_);
 }
 
 void CPelmoraDlg::switchTo(PageShown target, Page& page) {

@@ -4,10 +4,12 @@
 #include "app/tray_notifier.h"
 #include "device/device_status_sink.h"
 #include "dialogs/dialog_runner.h"
+#include "macro/macro_library.h"
 #include "pages/advanced_page.h"
 #include "pages/basic_page.h"
 #include "pages/frame_regions.h"
 #include "pages/page_painter.h"
+#include "platform/evdev_key_names.h"
 #include "platform/message_sink.h"
 #include "skin/skinned_surface.h"
 
@@ -60,8 +62,9 @@ public:
     QTimer& hoverTimer() { return surface_->hoverTimer(); }
     // Lights the element under `point`, as if the pointer had rested there.
     void lightAt(QPoint point) { surface_->hoverAt(point); }
-    // The basic page; null before initialise().
+    // The pages; null before initialise().
     BasicPage* basicPage() { return basicPage_; }
+    AdvancedPage* advancedPage() { return advancedPage_; }
 
     // Hides the window to the tray, or minimises it where there is no tray.
     void hideToTray();
@@ -115,8 +118,10 @@ private:
     QFont textFont_;
     QFont titleFont_;
     bool fontsReady_ = false;
-    BasicPage* basicPage_ = nullptr; // a child of this window, made by initialise()
-    AdvancedPage advancedPage_;
+    BasicPage* basicPage_ = nullptr;       // a child of this window, made by initialise()
+    AdvancedPage* advancedPage_ = nullptr; // a child of this window, made by initialise()
+    MacroLibrary macroLibrary_;
+    EvdevKeyNames keyNames_;
     Page* page_ = nullptr; // the page shown
     PageShown shown_ = PageShown::Rebuilding;
     bool basicPageInitialised_ = false;

@@ -27,6 +27,10 @@ void PagePainter::qtext(const Rect& rect, const QString& str, Qt::Alignment alig
     canvas_.drawText(rect, str, font == Font::Title ? titleFont_ : textFont_, colour_, alignment);
 }
 
+void PagePainter::wrappedText(const Rect& rect, const QString& str) {
+    canvas_.drawText(rect, str, textFont_, colour_, Qt::AlignLeft | Qt::AlignTop, true);
+}
+
 void PagePainter::background(std::string_view name) {
     background_ = std::string(name);
     image(name, {});

@@ -41,6 +41,8 @@ public:
     void restore(const Rect& rect);
     void text(const Rect& rect, std::string_view utf8, Qt::Alignment alignment, Font font = Font::Text);
     void qtext(const Rect& rect, const QString& text, Qt::Alignment alignment, Font font = Font::Text);
+    // Text in the text font, word-wrapped to the rectangle's width, left-aligned from its top.
+    void wrappedText(const Rect& rect, const QString& text);
 
 private:
     SkinCanvas& canvas_;

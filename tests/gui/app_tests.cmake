@@ -1,5 +1,6 @@
 # Widget tests of the main window, tray and start-up.
 target_sources(q417_gui_tests PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/advanced_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/assignment_rows_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/basic_page_apply_test.cpp

@@ -1,8 +1,10 @@
 // Writes the real main window, on the factory settings with each built skin and in each language,
 // to the build folder's screenshots/<skin>/ for review by eye: the basic page alone, with a function
-// list, the DPI sub-list and each lighting list open, and the advanced page. Checks sizes, not pixels.
+// list, the DPI sub-list and each lighting list open, and the advanced page alone, with a recorded
+// macro and with the mouse-event list open. Checks sizes, not pixels.
 #include "app/application.h"
 #include "config/factory_defaults.h"
+#include "pages/macro_recorder.h"
 #include "program_seams.h"
 #include "screenshots.h"
 #include "skin/skin_drop_down.h"
@@ -10,13 +12,25 @@
 #include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace q417 {
 namespace {
 
 // What the user has open when the picture is taken.
-enum class Scene { Page, FunctionList, DpiSubList, ModeList, ParameterList, EffectList, Advanced };
+enum class Scene {
+    Page,
+    FunctionList,
+    DpiSubList,
+    ModeList,
+    ParameterList,
+    EffectList,
+    Advanced,
+    AdvancedRecorded,
+    AdvancedMouseEvents
+};
 struct SceneCase {
     Scene scene;
     const char* name;
@@ -29,7 +43,26 @@ constexpr SceneCase kScenes[] = {
     {Scene::ParameterList, "basic-lighting-parameter-list"},
     {Scene::EffectList, "basic-lighting-effect-list"},
     {Scene::Advanced, "advanced"},
+    {Scene::AdvancedRecorded, "advanced-recorded-macro"},
+    {Scene::AdvancedMouseEvents, "advanced-mouse-event-list"},
 };
+
+// A macro recorded from Ctrl+C and confirmed, as the user makes one.
+void recordMacro(MacroEditor& editor) {
+    editor.nameBox()->setText("Copy");
+    editor.newMacro();
+    editor.recorder().start();
+    for (const auto& [type, key] : {std::pair{QEvent::KeyPress, Qt::Key_Control},
+                                    {QEvent::KeyPress, Qt::Key_C},
+                                    {QEvent::KeyRelease, Qt::Key_C},
+                                    {QEvent::KeyRelease, Qt::Key_Control}}) {
+        const QKeyEvent event(type, key, Qt::NoModifier);
+        editor.recorder().record(event);
+    }
+    editor.recorder().stop();
+    editor.confirmMacro();
+    editor.eventList()->setCurrentRow(4);
+}
 
 void setUp(CPelmoraDlg& window, Scene scene) {
     BasicPage& page = *window.basicPage();
@@ -60,6 +93,17 @@ void setUp(CPelmoraDlg& window, Scene scene) {
     case Scene::Advanced:
         window.dispatchClick({80, 70});
         window.lightAt({700, 630});
+        break;
+    case Scene::AdvancedRecorded:
+        window.dispatchClick({80, 70});
+        recordMacro(window.advancedPage()->macros());
+        window.lightAt({560, 538}); // New
+        break;
+    case Scene::AdvancedMouseEvents:
+        window.dispatchClick({80, 70});
+        recordMacro(window.advancedPage()->macros());
+        window.dispatchClick({845, 409});
+        window.advancedPage()->macros().mouseEvents().list()->setCurrentRow(1);
         break;
     }
 }
