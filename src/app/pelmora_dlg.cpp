@@ -346,7 +346,7 @@ void CPelmoraDlg::dispatchClick(QPoint point) {
 
 void CPelmoraDlg::runSkinsDialog() {
     const std::optional<SkinChoice> choice =
-        dialogs_.chooseSkin(dialogHost(), model_.paths().skinsRoot(), model_.ui().skinName);
+        dialogs_.chooseSkin(dialogHost(), model_.paths().skinRoots(), model_.ui().skinName);
     if (!choice) {
         return;
     }

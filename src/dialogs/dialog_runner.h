@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -29,8 +30,9 @@ struct DialogHost {
 // they cancelled. The program runs the real dialogs; tests script the answers.
 class DialogRunner : public ColourPicker {
 public:
-    // The skins dialog: the skin and text colour chosen on OK.
-    virtual std::optional<SkinChoice> chooseSkin(const DialogHost& host, const std::filesystem::path& skinsRoot,
+    // The skins dialog over the Skins folders `skinRoots`: the skin and text colour chosen on OK.
+    virtual std::optional<SkinChoice> chooseSkin(const DialogHost& host,
+                                                 const std::vector<std::filesystem::path>& skinRoots,
                                                  const std::string& skinName) = 0;
     // The assignment dialog of a function list row chosen by dialog (Windows, Multimedia, Fire,
     // Single, Combo and Macro Key): what it hands back on OK.

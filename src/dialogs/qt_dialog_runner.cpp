@@ -27,9 +27,10 @@ std::optional<QColor> QtDialogRunner::pickColour(QColor initial, QWidget* parent
     return colours_.pickColour(initial, parent);
 }
 
-std::optional<SkinChoice> QtDialogRunner::chooseSkin(const DialogHost& host, const std::filesystem::path& skinsRoot,
+std::optional<SkinChoice> QtDialogRunner::chooseSkin(const DialogHost& host,
+                                                     const std::vector<std::filesystem::path>& skinRoots,
                                                      const std::string& skinName) {
-    CSkinsDialog dialog(host.skin, skinsRoot, skinName, host.language, *this, messages_, host.origin, host.parent);
+    CSkinsDialog dialog(host.skin, skinRoots, skinName, host.language, *this, messages_, host.origin, host.parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -18,7 +18,7 @@ public:
         , macroFile_(std::move(macroFile)) {}
 
     std::optional<QColor> pickColour(QColor initial, QWidget* parent) override;
-    std::optional<SkinChoice> chooseSkin(const DialogHost& host, const std::filesystem::path& skinsRoot,
+    std::optional<SkinChoice> chooseSkin(const DialogHost& host, const std::vector<std::filesystem::path>& skinRoots,
                                          const std::string& skinName) override;
     std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) override;
     std::optional<std::string> chooseDelay(const DialogHost& host) override;

@@ -25,11 +25,11 @@ QString fromFileName(const std::string& name) {
 
 } // namespace
 
-CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName,
+CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
                            Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
                            QWidget* parent)
     : SkinnedDialog(skin, SkinnedDialogKind::Skins, captionsIn(language), messages, origin, parent)
-    , skinsRoot_(std::move(skinsRoot))
+    , skinRoots_(std::move(skinRoots))
     , picker_(picker)
     , prompt_(fromUtf8(skinsDialogTexts(language).colourPrompt))
     , choice_{skin.folder, std::move(skinName), skin.textColour} {
@@ -40,8 +40,9 @@ CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRo
 }
 
 QStringList CSkinsDialog::listSkins() {
-    // Read afresh at every opening: a skin copied in meanwhile is listed.
-    listedNames_ = listSkinNames(skinsRoot_);
+    // Read afresh at every opening: a skin copied in meanwhile is listed. A skin of the user's own
+    // hides a shared one of the same name.
+    listedNames_ = listSkinNames(skinRoots_);
     QStringList rows;
     for (const std::string& name : listedNames_) {
         rows << fromFileName(name);
@@ -100,7 +101,7 @@ void CSkinsDialog::chooseSkin(int row) {
     }
     choice_.name = listedNames_[static_cast<std::size_t>(row)];
     // The folder is searched for again, so one renamed meanwhile keeps the old folder.
-    if (const std::optional<std::filesystem::path> folder = findSkinFolder(skinsRoot_, choice_.name)) {
+    if (const std::optional<std::filesystem::path> folder = findSkinFolder(skinRoots_, choice_.name)) {
         choice_.folder = *folder;
     }
     redraw();

@@ -23,16 +23,17 @@ struct SkinChoice {
     bool operator==(const SkinChoice&) const = default;
 };
 
-// Picks another skin from the folders under Skins and another interface text colour. It changes
+// Picks another skin from the folders under the Skins folders and another interface text colour. It changes
 // nothing itself: on Accepted the caller takes `choice()`, stores it in str.ini and redraws; on
 // Rejected (Cancel, close) the caller does nothing.
 class CSkinsDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    // `skin` is the current skin (its folder and text colour start the choice); `skinsRoot` the
-    // Skins folder; `skinName` the current skin's name.
-    CSkinsDialog(const DialogSkin& skin, std::filesystem::path skinsRoot, std::string skinName, Language language,
-                 ColourPicker& picker, MessageSink& messages, QPoint origin, QWidget* parent = nullptr);
+    // `skin` is the current skin (its folder and text colour start the choice); `skinRoots` the
+    // Skins folders, the user's own first (see DataPaths::skinRoots); `skinName` the current skin's name.
+    CSkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
+                 Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
+                 QWidget* parent = nullptr);
 
     // The values chosen so far; what the dialog opened with until the user changes them.
     [[nodiscard]] const SkinChoice& choice() const { return choice_; }
@@ -49,7 +50,7 @@ private:
     void pickColour();
     void chooseSkin(int row);
 
-    std::filesystem::path skinsRoot_;
+    std::vector<std::filesystem::path> skinRoots_;
     ColourPicker& picker_;
     QString prompt_;
     SkinChoice choice_;

@@ -54,4 +54,32 @@ std::optional<std::filesystem::path> findSkinFolder(const std::filesystem::path&
     return std::nullopt;
 }
 
+std::vector<std::string> listSkinNames(const std::vector<std::filesystem::path>& skinRoots) {
+    std::vector<std::string> names;
+    for (const std::filesystem::path& root : skinRoots) {
+        const std::size_t earlier = names.size();
+        for (std::string& name : listSkinNames(root)) {
+            const auto sameName = [&name](const std::string& taken) {
+                return equalsIgnoringAsciiCase(taken, name);
+            };
+            // Only the earlier folders' names hide a skin: one folder lists all of its own.
+            if (std::none_of(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(earlier), sameName)) {
+                names.push_back(std::move(name));
+            }
+        }
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringAsciiCase);
+    return names;
+}
+
+std::optional<std::filesystem::path> findSkinFolder(const std::vector<std::filesystem::path>& skinRoots,
+                                                    std::string_view name) {
+    for (const std::filesystem::path& root : skinRoots) {
+        if (std::optional<std::filesystem::path> folder = findSkinFolder(root, name)) {
+            return folder;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace q417

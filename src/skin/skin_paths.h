@@ -7,8 +7,9 @@
 
 namespace q417 {
 
-// The folder of a skin: the data folder, "/Skins/", then the skin's name. An empty name leaves the
-// Skins folder itself, where no skin image lies.
+// The folder of a skin: a Skins folder, "/", then the skin's name, in the first of the data
+// paths' Skins folders that holds a folder of that name (the first Skins folder when none does).
+// An empty name leaves a Skins folder itself, where no skin image lies.
 [[nodiscard]] std::filesystem::path skinFolder(const DataPaths& paths, std::string_view skinName);
 
 // A skin image: the skin folder followed by the image name, which begins with "/" (see

@@ -15,7 +15,7 @@ public:
         coloursOpened.push_back(initial);
         return next(colours);
     }
-    std::optional<SkinChoice> chooseSkin(const DialogHost&, const std::filesystem::path&,
+    std::optional<SkinChoice> chooseSkin(const DialogHost&, const std::vector<std::filesystem::path>&,
                                          const std::string& skinName) override {
         skinsOpened.push_back(skinName);
         return next(skins);

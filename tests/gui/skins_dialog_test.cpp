@@ -53,7 +53,7 @@ protected:
     }
     std::unique_ptr<CSkinsDialog> open() {
         auto dialog = std::make_unique<CSkinsDialog>(
-            DialogSkin{skin.folder(), kStartColour, skinFont(textFont(Language::English))}, skin.skinsRoot(), "Plain",
+            DialogSkin{skin.folder(), kStartColour, skinFont(textFont(Language::English))}, roots, "Plain",
             Language::English, picker, messages, QPoint(0, 0));
         dialog->show();
         return dialog;
@@ -61,6 +61,8 @@ protected:
     static void click(QWidget& widget, QPoint point) { QTest::mouseClick(&widget, Qt::LeftButton, {}, point); }
 
     test::TestSkin skin{"Plain"};
+    test::TempDir shared; // an installed program's Skins folder, searched after the user's
+    std::vector<std::filesystem::path> roots{skin.skinsRoot(), shared / "Skins"};
     ScriptedPicker picker;
     test::RecordingMessages messages;
     const SkinChoice unchanged{skin.folder(), "Plain", kStartColour};
@@ -80,6 +82,21 @@ TEST_F(CSkinsDialogTest, TheListShowsEverySkinFolder) {
     EXPECT_EQ(rowsOf(*dialog->skinList().list()), (QStringList{"ember", "Night", "Plain"}));
     const QRect listRect = dialog->skinList().list()->geometry();
     EXPECT_EQ(listRect, QRect(42, 146, 109, 120));
+}
+
+TEST_F(CSkinsDialogTest, TheListJoinsTheUsersAndTheSharedSkinsWithoutDuplicates) {
+    for (const char* name : {"Default", "NIGHT", "Plain"}) {
+        std::filesystem::create_directories(shared / "Skins" / name);
+    }
+    const auto dialog = open();
+    click(*dialog, kSkinBox);
+    ASSERT_TRUE(dialog->skinList().isOpen());
+    EXPECT_EQ(rowsOf(*dialog->skinList().list()), (QStringList{"Default", "ember", "Night", "Plain"}));
+    dialog->skinList().choose(0);
+    EXPECT_EQ(dialog->choice().folder, shared / "Skins" / "Default");
+    click(*dialog, kSkinBox);
+    dialog->skinList().choose(2);
+    EXPECT_EQ(dialog->choice().folder, skin.skinsRoot() / "Night") << "the user's own skin comes first";
 }
 
 TEST_F(CSkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {

@@ -46,6 +46,32 @@ TEST_F(SkinFolders, FindsTheFolderIgnoringTheCaseOfAToZOnly) {
     }
 }
 
+TEST_F(SkinFolders, TheUsersSkinsComeBeforeTheSharedOnesAndHideThoseOfTheSameName) {
+    const std::filesystem::path shared = dir / "shared/Skins";
+    for (const char* name : {"Default", "EMBER", "Zinc"}) {
+        std::filesystem::create_directories(shared / name);
+    }
+    makeSkin("ember");
+    makeSkin("Mine");
+    const std::vector<std::filesystem::path> roots{skins, shared, dir / "missing"};
+    EXPECT_EQ(listSkinNames(roots), (std::vector<std::string>{"Default", "ember", "Mine", "Zinc"}));
+    struct Case {
+        std::string_view name;
+        std::optional<std::filesystem::path> folder;
+    };
+    const Case cases[] = {
+        {"Ember", skins / "ember"}, {"default", shared / "Default"}, {"Mine", skins / "Mine"}, {"Other", std::nullopt}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(findSkinFolder(roots, c.name), c.folder) << c.name;
+    }
+}
+
+TEST_F(SkinFolders, OneFolderListsAllOfItsOwnSkins) {
+    makeSkin("night");
+    makeSkin("Night");
+    EXPECT_EQ(listSkinNames(std::vector<std::filesystem::path>{skins}), (std::vector<std::string>{"Night", "night"}));
+}
+
 TEST(EqualsIgnoringAsciiCase, FoldsLettersOnly) {
     EXPECT_TRUE(equalsIgnoringAsciiCase("Skin-1", "sKIN-1"));
     EXPECT_FALSE(equalsIgnoringAsciiCase("[", "{")); // 0x5B and 0x7B differ by the case bit but are no letters

@@ -1,6 +1,7 @@
 #include "dialogs/dialog_backgrounds.h"
 #include "skin/skin_files.h"
 #include "skin/skin_paths.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -15,6 +16,17 @@ TEST(SkinPaths, FolderIsSkinsThenTheNameAndImagesAreJoinedAsText) {
     EXPECT_EQ(skinFolder(paths, ""), "/opt/q417/Skins/"); // the Skins folder itself: no image there
     EXPECT_EQ(skinImagePath(skinFolder(paths, "Default"), "/main.png"), "/opt/q417/Skins/Default/main.png");
     EXPECT_EQ(skinImagePath(skinFolder(paths, ""), "/main.png"), "/opt/q417/Skins//main.png");
+}
+
+TEST(SkinPaths, ASkinIsTakenFromTheFirstSkinsFolderThatHoldsIt) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "user/Skins/Mine");
+    std::filesystem::create_directories(dir / "share/Skins/Default");
+    std::filesystem::create_directories(dir / "share/Skins/Mine");
+    const DataPaths paths(dir / "user", DataFolderKind::User, dir / "share");
+    EXPECT_EQ(skinFolder(paths, "Mine"), dir / "user/Skins/Mine");
+    EXPECT_EQ(skinFolder(paths, "Default"), dir / "share/Skins/Default");
+    EXPECT_EQ(skinFolder(paths, "Gone"), dir / "user/Skins/Gone") << "a missing skin is looked for in the user's";
 }
 
 TEST(SkinFiles, EveryNameBeginsWithASlashEndsInPngAndIsListedOnce) {
