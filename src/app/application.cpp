@@ -4,6 +4,7 @@
 #include "config/device_commands.h"
 #include "device/udev_monitor.h"
 #include "platform/pointer_settings_factory.h"
+#include "platform/user_data_folder.h"
 #include "skin/qt_convert.h"
 #include "texts/main_window_texts.h"
 
@@ -60,6 +61,11 @@ Application::~Application() {
 }
 
 bool Application::start() {
+    // An installed program's first start makes the user's data folder from the factory files.
+    std::cout << "Tarvell-Q417: data folder " << model_->paths().describe() << '\n';
+    if (const Status prepared = prepareDataFolder(model_->paths()); !prepared.ok()) {
+        messages_.showMessage(prepared.message, "error");
+    }
     // The settings come first, so that the link's first balloon already speaks the user's language.
     model_->load();
     const std::string_view exitText = text(model_->ui().language, TextId::Exit);

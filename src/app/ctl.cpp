@@ -1,6 +1,8 @@
 #include "app/ctl.h"
 
 #include "app/ctl_commands.h"
+#include "platform/user_data_folder.h"
+#include "platform/xdg_folders.h"
 
 #include <functional>
 #include <optional>
@@ -26,15 +28,23 @@ Commands:
                    the mouse reports (its tray balloon text in English, such as
                    "Switch DPI into the second stage 1250"); reads config.bin for the
                    DPI values
-  show             print config.bin in readable form: every field by name, and each
-                   button's function, parameters and key word in both key modes
+  show             print the data folder in use and config.bin in readable form: every
+                   field by name, and each button's function, parameters and key word
+                   in both key modes
   macros list      the macros of record.ini in file order with their slot numbers
   macros compile   rebuild the macro slots of config.bin from record.ini, as saving
                    a macro does, and write config.bin back with its flag unchanged
+  autostart on|off|status
+                   start the tray program (Tarvell-Q417, beside q417ctl) at login in
+                   the system tray, or no longer: writes or removes the user's XDG
+                   autostart entry in ~/.config/autostart
 
 Options:
-  --data-dir DIR     folder holding config.bin, record.ini and str.ini
-                     (default: the folder of the executable)
+  --data-dir DIR     folder holding config.bin, record.ini and str.ini; without it,
+                     the executable's folder when it holds config.bin (a build tree
+                     or a portable copy), else the user's own $XDG_CONFIG_HOME/q417
+                     (~/.config/q417), made on first use from the installed factory
+                     config.bin and str.ini and never overwritten afterwards
   --simulate         use the built-in simulated mouse instead of a real one
   --sim-state FILE   like --simulate, with the simulated mouse's memory loaded from
                      this JSON file when it exists and written back at exit. Keys, all
@@ -83,6 +93,16 @@ int exitCodeFor(ErrorKind kind) {
     return kExitDataFile;
 }
 
+std::filesystem::path programDir(const CtlSeams& seams) {
+    return seams.programDir.empty() ? DataPaths::executableDir() : seams.programDir;
+}
+
+// The data folder, chosen as the tray program chooses it.
+DataPaths dataPaths(const std::optional<std::filesystem::path>& dataDir, const CtlSeams& seams) {
+    return DataPaths::choose(
+        {dataDir, programDir(seams), seams.configHome.empty() ? xdgConfigHome() : seams.configHome});
+}
+
 int usageError(std::ostream& err, const std::string& what) {
     err << "q417ctl: " << what << " (see q417ctl --help)\n";
     return kExitUsage;
@@ -107,18 +127,27 @@ std::optional<std::string> optionValue(const std::vector<std::string>& args, std
 
 using Command = Status (*)(CtlContext&);
 
-Command findCommand(const std::vector<std::string>& words) {
-    static const std::vector<std::pair<std::vector<std::string>, Command>> commands{
+struct CommandEntry {
+    std::vector<std::string> words;
+    Command run = nullptr;
+    bool usesDataFiles = true; // the data folder is made ready first
+};
+
+const CommandEntry* findCommand(const std::vector<std::string>& words) {
+    static const std::vector<CommandEntry> commands{
         {{"detect"}, ctlDetect},
         {{"apply"}, ctlApply},
         {{"watch"}, ctlWatch},
         {{"show"}, ctlShow},
         {{"macros", "list"}, ctlMacrosList},
         {{"macros", "compile"}, ctlMacrosCompile},
+        {{"autostart", "on"}, ctlAutostartOn, false},
+        {{"autostart", "off"}, ctlAutostartOff, false},
+        {{"autostart", "status"}, ctlAutostartStatus, false},
     };
-    for (const auto& [name, command] : commands) {
-        if (name == words) {
-            return command;
+    for (const CommandEntry& command : commands) {
+        if (command.words == words) {
+            return &command;
         }
     }
     return nullptr;
@@ -134,7 +163,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::string& arg = args[i];
         bool malformed = false;
         if (arg == "-h" || arg == "--help") {
-            out << kHelp;
+            out << kHelp << "\nData folder: " << dataPaths(options.dataDir, seams).describe() << '\n';
             return kExitOk;
         }
         if (auto dir = optionValue(args, i, "--data-dir", malformed)) {
@@ -157,7 +186,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (options.command.empty()) {
         return usageError(err, "no command given");
     }
-    const Command command = findCommand(options.command);
+    const CommandEntry* command = findCommand(options.command);
     if (command == nullptr) {
         std::string words;
         for (const std::string& w : options.command) {
@@ -165,8 +194,21 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         return usageError(err, "unknown command '" + words + "'");
     }
-    CtlContext ctx{DataPaths::resolve(options.dataDir), options.mouse, out, err, seams.monitor, seams.stopFd};
-    return exitCodeFor(command(ctx).kind);
+    CtlContext ctx{dataPaths(options.dataDir, seams),
+                   options.mouse,
+                   out,
+                   err,
+                   seams.monitor,
+                   seams.stopFd,
+                   programDir(seams),
+                   seams.configHome.empty() ? xdgConfigHome() : seams.configHome};
+    if (command->usesDataFiles) {
+        if (const Status prepared = prepareDataFolder(ctx.paths); !prepared.ok()) {
+            err << "q417ctl: " << prepared.message << '\n';
+            return exitCodeFor(prepared.kind);
+        }
+    }
+    return exitCodeFor(command->run(ctx).kind);
 }
 
 } // namespace q417

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,10 +21,12 @@ class Sleeper;
 
 // What stands in for the system when tests run q417ctl; null or -1 means the real thing.
 struct CtlSeams {
-    Sleeper* sleeper = nullptr;       // the mouse's pacing pauses; null: waited for real
-    HidSystem* hidSystem = nullptr;   // the HID interfaces; null: the system's hidraw nodes
-    DeviceMonitor* monitor = nullptr; // arrivals and removals for `watch`; null: udev
-    int stopFd = -1;                  // readable: `watch` ends; -1: SIGINT or SIGTERM ends it
+    Sleeper* sleeper = nullptr;         // the mouse's pacing pauses; null: waited for real
+    HidSystem* hidSystem = nullptr;     // the HID interfaces; null: the system's hidraw nodes
+    DeviceMonitor* monitor = nullptr;   // arrivals and removals for `watch`; null: udev
+    int stopFd = -1;                    // readable: `watch` ends; -1: SIGINT or SIGTERM ends it
+    std::filesystem::path programDir{}; // where the executables lie; empty: this executable's folder
+    std::filesystem::path configHome{}; // the user's configuration folder; empty: $XDG_CONFIG_HOME or ~/.config
 };
 
 // Runs q417ctl with its arguments (without the program name); everything it prints goes to `out`

@@ -112,6 +112,7 @@ Status ctlShow(CtlContext& ctx) {
     if (!status.ok()) {
         return report(ctx, loaded.messages, status);
     }
+    ctx.out << "data folder: " << ctx.paths.describe() << '\n';
     ctx.out << describeConfig(loaded.config, loaded.file.firstRunFlag());
     return status;
 }

@@ -4,6 +4,7 @@
 #include "device/device_monitor.h"
 #include "platform/data_paths.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace q417 {
@@ -15,8 +16,10 @@ struct CtlContext {
     CtlMouseOptions mouse;
     std::ostream& out;
     std::ostream& err;
-    DeviceMonitor* monitor = nullptr; // null: udev
-    int stopFd = -1;                  // -1: SIGINT and SIGTERM
+    DeviceMonitor* monitor = nullptr;   // null: udev
+    int stopFd = -1;                    // -1: SIGINT and SIGTERM
+    std::filesystem::path programDir{}; // where the executables lie
+    std::filesystem::path configHome{}; // the user's configuration folder; empty when unknown
 };
 
 Status ctlDetect(CtlContext& ctx);
@@ -26,5 +29,9 @@ Status ctlMacrosList(CtlContext& ctx);
 Status ctlMacrosCompile(CtlContext& ctx);
 // Follows the mouse until interrupted: one line per arrival, removal and event (ctl_watch.cpp).
 Status ctlWatch(CtlContext& ctx);
+// The tray program's start at login (ctl_autostart.cpp).
+Status ctlAutostartOn(CtlContext& ctx);
+Status ctlAutostartOff(CtlContext& ctx);
+Status ctlAutostartStatus(CtlContext& ctx);
 
 } // namespace q417

@@ -1,15 +1,23 @@
 #include "app/gui_options.h"
 
+#include "platform/data_paths.h"
+
 namespace q417 {
 
-const char* const kGuiHelp = R"(Usage: Tarvell-Q417 [OPTIONS]
+namespace {
+
+constexpr const char* kHelpText = R"(Usage: Tarvell-Q417 [OPTIONS]
 
 The configurator of the gaming mouse (USB 04d9:a09f). It starts in the system tray: click the
 tray icon to open the window; right-click it for Exit.
 
 Options:
-  --data-dir DIR     folder holding config.bin, record.ini, str.ini and Skins/
-                     (default: the folder of the executable)
+  --data-dir DIR     folder holding config.bin, record.ini, str.ini and Skins/; without
+                     it, the executable's folder when it holds config.bin (a build tree
+                     or a portable copy), else the user's own $XDG_CONFIG_HOME/q417
+                     (~/.config/q417), made on the first start from the installed factory
+                     config.bin and str.ini and never overwritten afterwards. Skins are
+                     looked for in its Skins/ first, then in the installed ones
   --simulate         use the built-in simulated mouse instead of a real one
   --sim-state FILE   like --simulate, with the simulated mouse's memory loaded from this
                      JSON file when it exists and written back at exit
@@ -21,6 +29,12 @@ The advanced page's pointer speed, precision, wheel lines and double-click speed
 desktop named by XDG_CURRENT_DESKTOP: GNOME and its relatives through GSettings, KDE Plasma
 through its configuration files; --simulate does not change that.
 )";
+
+} // namespace
+
+std::ostream& operator<<(std::ostream& out, GuiHelp) {
+    return out << kHelpText << "\nData folder: " << DataPaths::resolve(std::nullopt).describe() << '\n';
+}
 
 GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
     GuiOptions o;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct GuiOptions {
 
 GuiOptions parseGuiOptions(const std::vector<std::string>& args);
 
-extern const char* const kGuiHelp;
+// The help text, ending with the data folder the program uses without --data-dir; written with <<.
+struct GuiHelp {};
+std::ostream& operator<<(std::ostream& out, GuiHelp help);
+inline constexpr GuiHelp kGuiHelp{};
 
 } // namespace q417
