@@ -67,9 +67,15 @@ computer, through its hidraw nodes. Opening them needs the udev rule
 60-q417-mouse.rules (installed by "cmake --install"); without it q417ctl says
 "no access" and how to fix it.
 
+apply and macros compile read, change and save the data files as one step, and
+so do the tray program's saves: while one program of this mouse does that in a
+data folder, the others wait for it, for at most 5 seconds; then they fail with
+exit code 3 and change nothing.
+
 Exit codes: 0 success; 1 mouse not found, not accessible or not ready; 2 usage
 error; 3 data-file error (config.bin missing, unreadable or not 1986 bytes, a file
-that cannot be written, a malformed simulator state file).
+that cannot be written, a malformed simulator state file, a data folder kept
+locked by another program).
 )";
 
 struct Options {
@@ -200,6 +206,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
                    err,
                    seams.monitor,
                    seams.stopFd,
+                   seams.lockWait,
                    programDir(seams),
                    seams.configHome.empty() ? xdgConfigHome() : seams.configHome};
     if (command->usesDataFiles) {

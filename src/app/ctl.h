@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/data_folder_lock.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -25,6 +27,7 @@ struct CtlSeams {
     HidSystem* hidSystem = nullptr;     // the HID interfaces; null: the system's hidraw nodes
     DeviceMonitor* monitor = nullptr;   // arrivals and removals for `watch`; null: udev
     int stopFd = -1;                    // readable: `watch` ends; -1: SIGINT or SIGTERM ends it
+    LockWait lockWait{};                // while another program holds the data folder; null: real pauses
     std::filesystem::path programDir{}; // where the executables lie; empty: this executable's folder
     std::filesystem::path configHome{}; // the user's configuration folder; empty: $XDG_CONFIG_HOME or ~/.config
 };

@@ -71,7 +71,12 @@ Status ctlDetect(CtlContext& ctx) {
 }
 
 Status ctlApply(CtlContext& ctx) {
+    // config.bin is read, sent and saved as one step: another program's save waits for it.
+    const DataFolderLock lock(ctx.paths.dir(), ctx.lockWait);
     LoadedConfig loaded(ctx.paths, ctx.err);
+    if (!lock.status().ok()) {
+        return report(ctx, loaded.messages, lock.status());
+    }
     Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
         return report(ctx, loaded.messages, status);
@@ -131,7 +136,11 @@ Status ctlMacrosList(CtlContext& ctx) {
 }
 
 Status ctlMacrosCompile(CtlContext& ctx) {
+    const DataFolderLock lock(ctx.paths.dir(), ctx.lockWait);
     LoadedConfig loaded(ctx.paths, ctx.err);
+    if (!lock.status().ok()) {
+        return report(ctx, loaded.messages, lock.status());
+    }
     Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
         return report(ctx, loaded.messages, status);

@@ -2,6 +2,7 @@
 
 #include "app/ctl_mouse.h"
 #include "device/device_monitor.h"
+#include "platform/data_folder_lock.h"
 #include "platform/data_paths.h"
 
 #include <filesystem>
@@ -18,6 +19,7 @@ struct CtlContext {
     std::ostream& err;
     DeviceMonitor* monitor = nullptr;   // null: udev
     int stopFd = -1;                    // -1: SIGINT and SIGTERM
+    LockWait lockWait{};                // null: real pauses while another program holds the data folder
     std::filesystem::path programDir{}; // where the executables lie
     std::filesystem::path configHome{}; // the user's configuration folder; empty when unknown
 };

@@ -1,6 +1,7 @@
 #include "config/config_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/data_folder_lock.h"
 
 #include <cstring>
 #include <string>
@@ -39,7 +40,9 @@ Status ConfigFile::saveWithFlag(const MouseConfig& config, std::uint8_t flag) {
         messages_.showMessage(kTextConfigMissing, "");
         return Status::failure(ErrorKind::NotFound, std::string(kTextConfigMissing) + " (" + path_.string() + ")");
     }
-    Status status = replaceFileAtomically(path_, configFileBytes(config, flag));
+    // Another program of this mouse may be rewriting the folder's files; wait for it.
+    const DataFolderLock lock(folderOf(path_));
+    Status status = lock.status().ok() ? replaceFileAtomically(path_, configFileBytes(config, flag)) : lock.status();
     if (!status.ok()) {
         messages_.showMessage("Error Code is: " + std::to_string(status.systemError) + " \n", kCaptionSaveFailed);
     }

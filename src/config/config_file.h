@@ -28,7 +28,7 @@ public:
 
     // Writes flag 1 and the record. The file is never created: a missing one is reported. The
     // old file is replaced atomically, so a failed save leaves it whole; the failure is reported
-    // with the system's error number.
+    // with the system's error number. The data folder's lock is held for the write.
     Status saveConfig(const MouseConfig& config) { return saveWithFlag(config, 1); }
 
     // The same, with a flag of the caller's choosing (a rebuild of the macro slots keeps the flag).

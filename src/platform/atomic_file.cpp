@@ -54,6 +54,10 @@ bool writeAll(int fd, std::string_view bytes) {
 
 } // namespace
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
 Status replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     // Write through a symbolic link to its target rather than replacing the link itself.
     std::error_code ec;

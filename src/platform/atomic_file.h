@@ -17,4 +17,7 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
 // reading something absurd (a device node, a huge stray file) into memory.
 Status readWholeFile(const std::filesystem::path& path, std::string& out, std::size_t maxBytes);
 
+// The folder a file lies in: "." for a bare file name.
+std::filesystem::path folderOf(const std::filesystem::path& file);
+
 } // namespace q417

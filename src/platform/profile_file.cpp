@@ -1,6 +1,7 @@
 #include "platform/profile_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/data_folder_lock.h"
 
 #include <cerrno>
 #include <climits>
@@ -57,6 +58,11 @@ Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
 }
 
 Status ProfileFile::edit(const std::function<bool(ProfileDocument&)>& change) {
+    // From the read to the write, no other program of this mouse rewrites a file of the folder.
+    const DataFolderLock lock(folderOf(path_));
+    if (!lock.status().ok()) {
+        return lock.status();
+    }
     ProfileDocument doc;
     TextEncoding encoding{};
     Status status = load(doc, encoding);

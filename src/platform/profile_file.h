@@ -45,7 +45,8 @@ public:
     Status replaceSection(std::string_view section, const ProfileEntries& entries);
     // Reads the file once, lets `change` edit the document, and writes it back in the file's own
     // encoding when `change` returns true. Nothing is written, and `change` is not called, when the
-    // file could not be read; a missing file is an empty document.
+    // file could not be read; a missing file is an empty document. The folder's lock
+    // (DataFolderLock) is held from the read to the write.
     Status edit(const std::function<bool(ProfileDocument&)>& change);
 
 private:
