@@ -1,4 +1,6 @@
-// Build-time tool: draws every image of the program's own skins into SKINS_DIR/<skin name>/.
+// Build-time tool: draws every image of the program's own skins into SKINS_DIR/<skin name>/, or
+// with --icons the program icon into an icon theme's folders.
+#include "app_icon_art.h"
 #include "art.h"
 #include "skin/skin_files.h"
 
@@ -70,11 +72,39 @@ bool writeSkin(const std::filesystem::path& skinsDir, const q417::art::Palette& 
     return true;
 }
 
+// ICONS_DIR/hicolor/scalable/apps/NAME.svg and ICONS_DIR/hicolor/<n>x<n>/apps/NAME.png.
+bool writeIcons(const std::filesystem::path& iconsDir, const std::string& name) {
+    const std::filesystem::path theme = iconsDir / "hicolor";
+    std::error_code ec;
+    std::filesystem::create_directories(theme / "scalable/apps", ec);
+    QFile svg(QFile::decodeName((theme / "scalable/apps" / (name + ".svg")).c_str()));
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(q417::art::appIconSvg()) < 0) {
+        std::cerr << "q417_skin_generator: cannot write " << svg.fileName().toStdString() << '\n';
+        return false;
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string sizeName = std::to_string(size) + "x" + std::to_string(size);
+        const std::filesystem::path folder = theme / sizeName / "apps";
+        std::filesystem::create_directories(folder, ec);
+        const std::filesystem::path file = folder / (name + ".png");
+        if (!q417::art::appIconImage(size).save(QFile::decodeName(file.c_str()), "PNG")) {
+            std::cerr << "q417_skin_generator: cannot write " << file << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--icons") {
+        QGuiApplication app(argc, argv);
+        return writeIcons(argv[2], argv[3]) ? 0 : 1;
+    }
     if (argc != 2) {
-        std::cerr << "usage: q417_skin_generator SKINS_DIR\n";
+        std::cerr << "usage: q417_skin_generator SKINS_DIR\n"
+                     "       q417_skin_generator --icons ICONS_DIR NAME\n";
         return 2;
     }
     const std::filesystem::path skinsDir = argv[1];

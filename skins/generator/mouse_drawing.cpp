@@ -10,10 +10,8 @@
 
 namespace q417::art {
 
-namespace {
-
-// The body's outline in units: front at the top, a little wider at the palm.
-QPainterPath bodyPath() {
+// Front at the top, a little wider at the palm.
+QPainterPath mouseBodyPath() {
     QPainterPath path(QPointF(50, 2));
     path.cubicTo(74, 2, 92, 14, 95, 45);
     path.cubicTo(98, 75, 97, 110, 92, 135);
@@ -25,12 +23,13 @@ QPainterPath bodyPath() {
     return path;
 }
 
-// Where the two main buttons end and the palm begins.
-QPainterPath buttonSeam() {
+QPainterPath mouseButtonSeam() {
     QPainterPath seam(QPointF(5.5, 60));
     seam.cubicTo(30, 68, 70, 68, 94.5, 60);
     return seam;
 }
+
+namespace {
 
 struct Callout {
     int number;
@@ -65,9 +64,9 @@ void drawMouseSilhouette(QPainter& p, QPointF origin, qreal scale, QColor line, 
     p.scale(scale, scale);
     p.setBrush(fill);
     p.setPen(QPen(line, 1.2 / scale));
-    p.drawPath(bodyPath());
+    p.drawPath(mouseBodyPath());
     p.setBrush(Qt::NoBrush);
-    p.drawPath(buttonSeam());
+    p.drawPath(mouseButtonSeam());
     p.drawLine(QPointF(50, 2), QPointF(50, 14));
     p.drawLine(QPointF(50, 38), QPointF(50, 66));
     p.drawRoundedRect(QRectF(45, 14, 10, 24), 5, 5);
@@ -76,7 +75,7 @@ void drawMouseSilhouette(QPainter& p, QPointF origin, qreal scale, QColor line, 
 
 void drawMouse(QPainter& p, QPointF origin, qreal scale, const Palette& c, bool numbered, qreal calloutGap) {
     const QTransform toPage = QTransform::fromTranslate(origin.x(), origin.y()).scale(scale, scale);
-    const QPainterPath body = bodyPath();
+    const QPainterPath body = mouseBodyPath();
 
     // The cable, leaving the front and curling up out of the picture.
     p.save();
@@ -120,7 +119,7 @@ void drawMouse(QPainter& p, QPointF origin, qreal scale, const Palette& c, bool 
     // Seams between the buttons.
     const QPen seam(QColor(0, 0, 0, 150), 1.4 / scale * 1.2);
     p.setPen(seam);
-    p.drawPath(buttonSeam());
+    p.drawPath(mouseButtonSeam());
     p.drawLine(QPointF(50, 3), QPointF(50, 13));
     p.drawLine(QPointF(50, 39), QPointF(50, 43));
     p.drawLine(QPointF(50, 55), QPointF(50, 65));
