@@ -38,6 +38,14 @@ Status failure(const std::string& what, const std::filesystem::path& path, int e
     return Status::failure(ErrorKind::DataFile, what + " " + path.string() + ": " + std::strerror(err), err);
 }
 
+// A folder, a device or a pipe where a data file belongs.
+Status notRegular(const std::string& what, const std::filesystem::path& path, const struct stat& info) {
+    const bool folder = S_ISDIR(info.st_mode);
+    return Status::failure(ErrorKind::DataFile,
+                           what + " " + path.string() + ": " + (folder ? "it is a folder" : "it is not a regular file"),
+                           folder ? EISDIR : EINVAL);
+}
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -50,6 +58,34 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
+}
+
+// Overwrites the open file with `bytes` from its start. Used only where the folder refuses a
+// temporary file: not atomic, so room for a longer text is reserved first, and a disk too full for
+// it fails before a byte of the old text is touched.
+Status writeInPlace(int fd, const struct stat& old, const std::filesystem::path& target, std::string_view bytes) {
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > old.st_size) {
+        const int err = ::posix_fallocate(fd, 0, size);
+        if (err == ENOSPC || err == EFBIG || err == EDQUOT) {
+            return failure("cannot write", target, err);
+        }
+    }
+    if (!writeAll(fd, bytes) || ::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
+        return failure("cannot write", target, errno);
+    }
+    return Status::success();
+}
+
+// The new file goes on with the old one's owner and group when this user may give them (root saving
+// a user's file), so that the user can still save it afterwards.
+void keepOwner(int fd, const struct stat& old) {
+    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) {
+        return;
+    }
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Neither may be given: the file stays this user's, as any new file would.
+    }
 }
 
 } // namespace
@@ -69,18 +105,36 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
         }
     }
 
-    std::string tempName = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    // The file's own permission decides, as it would for opening it for writing: a read-only file is
+    // not replaced just because its folder is writable.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        return failure("cannot write", target, errno);
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        return notRegular("cannot write", target, old);
+    }
+    FileDescriptor existing(exists ? ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC) : -1);
+    if (exists && existing.get() < 0) {
+        return failure("cannot write", target, errno);
+    }
+
+    std::string tempName = (folderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
     FileDescriptor fd(::mkstemp(tempName.data()));
     if (fd.get() < 0) {
-        return failure("cannot write", target, errno);
+        // A folder that refuses new files still lets a writable file be saved, in place.
+        return exists ? writeInPlace(existing.get(), old, target, bytes) : failure("cannot write", target, errno);
     }
     const auto cleanUp = [&tempName](int err) {
         ::unlink(tempName.c_str());
         return err;
     };
 
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (exists) {
+        keepOwner(fd.get(), old);
+    }
+    const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) {
         return failure("cannot write", target, cleanUp(errno));
     }
@@ -91,8 +145,7 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
         return failure("cannot replace", target, cleanUp(errno));
     }
     // Make the rename itself durable; a failure here no longer endangers the data.
-    FileDescriptor dir(
-        ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_DIRECTORY));
+    FileDescriptor dir(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }
@@ -110,7 +163,7 @@ Status readWholeFile(const std::filesystem::path& path, std::string& out, std::s
         return failure("cannot read", path, errno);
     }
     if (!S_ISREG(info.st_mode)) {
-        return failure("cannot read", path, EINVAL);
+        return notRegular("cannot read", path, info);
     }
     std::array<char, 64 * 1024> buffer{};
     for (;;) {

@@ -9,8 +9,14 @@ namespace q417 {
 
 // Replaces the file at `path` with `bytes` so that a reader sees either the old file whole or the
 // new one whole: the bytes go to a temporary file in the same folder, are flushed to disk, and the
-// temporary file is renamed over the old one. The old file's permission bits are kept. On failure
-// the old file is untouched and the status carries the errno of the call that failed.
+// temporary file is renamed over the old one. The old file's permission bits are kept, and its
+// owner and group where this user may give them. On failure the old file is untouched and the
+// status carries the errno of the call that failed.
+//
+// The file's own permission is honoured as opening it for writing would: a file this user may not
+// write (or a folder, a device) is refused with that call's error, whatever its folder allows. A
+// writable file in a folder that refuses the temporary file is written in place and flushed; that
+// write is not atomic, but it fails before touching the file when the disk lacks room for it.
 Status replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Reads a whole file. A missing or unreadable file gives a failure; `maxBytes` guards against
