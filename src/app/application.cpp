@@ -62,7 +62,7 @@ Application::~Application() {
 
 bool Application::start() {
     // An installed program's first start makes the user's data folder from the factory files.
-    std::cout << "Tarvell-Q417: data folder " << model_->paths().describe() << '\n';
+    std::cout << "Tarvell-Q417: data folder " << model_->paths().describe() << std::endl; // in a log at once
     if (const Status prepared = prepareDataFolder(model_->paths()); !prepared.ok()) {
         messages_.showMessage(prepared.message, "error");
     }
