@@ -2,6 +2,7 @@
 
 #include "config/apply_sequence.h"
 #include "config/system_pointer.h"
+#include "platform/interrupted_saves.h"
 #include "texts/button_labels.h"
 
 namespace q417 {
@@ -16,6 +17,7 @@ Configurator::Configurator(const DataPaths& paths, MessageSink& messages, Pointe
     , uiSettingsFile_(paths.uiSettings()) {}
 
 void Configurator::load() {
+    removeInterruptedSaves(paths_);
     configFile_.loadConfig(config_);
     savedConfig_ = config_;
     ui_ = readUiSettings(uiSettingsFile_);

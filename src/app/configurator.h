@@ -18,7 +18,8 @@ class Configurator {
 public:
     Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer, DeviceSession& device);
 
-    // Start-up: config.bin into the record and the snapshot, then str.ini.
+    // Start-up: what saves killed half-way left in the data folder goes, then config.bin into the
+    // record and the snapshot, then str.ini.
     void load();
     // The labels again as str.ini holds them now; the rest of str.ini is read once per run.
     void rereadLabels();

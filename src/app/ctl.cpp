@@ -1,6 +1,7 @@
 #include "app/ctl.h"
 
 #include "app/ctl_commands.h"
+#include "platform/interrupted_saves.h"
 #include "platform/user_data_folder.h"
 #include "platform/xdg_folders.h"
 
@@ -214,6 +215,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
             err << "q417ctl: " << prepared.message << '\n';
             return exitCodeFor(prepared.kind);
         }
+        removeInterruptedSaves(ctx.paths, ctx.lockWait);
     }
     return exitCodeFor(command->run(ctx).kind);
 }

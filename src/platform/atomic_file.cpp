@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -88,7 +89,36 @@ void keepOwner(int fd, const struct stat& old) {
     }
 }
 
+constexpr std::string_view kTempSuffix = "XXXXXX"; // mkstemp's: six letters or digits
+
+bool isLetterOrDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 } // namespace
+
+bool isTemporaryFileOf(std::string_view name, std::string_view fileName) {
+    const std::size_t stem = fileName.size() + 2; // ".NAME."
+    return name.size() == stem + kTempSuffix.size() && name[0] == '.' && name.substr(1, fileName.size()) == fileName &&
+           name[stem - 1] == '.' &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem), name.end(), isLetterOrDigit);
+}
+
+std::size_t removeTemporaryFilesOf(const std::filesystem::path& file) {
+    std::size_t removed = 0;
+    std::error_code ec;
+    const std::string fileName = file.filename().string();
+    for (auto it = std::filesystem::directory_iterator(folderOf(file), ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::filesystem::path& entry = it->path();
+        struct stat info {};
+        if (isTemporaryFileOf(entry.filename().string(), fileName) && ::lstat(entry.c_str(), &info) == 0 &&
+            S_ISREG(info.st_mode) && ::unlink(entry.c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
 
 std::filesystem::path folderOf(const std::filesystem::path& file) {
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
@@ -120,7 +150,8 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
         return failure("cannot write", target, errno);
     }
 
-    std::string tempName = (folderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string tempName =
+        (folderOf(target) / ("." + target.filename().string() + "." + std::string(kTempSuffix))).string();
     FileDescriptor fd(::mkstemp(tempName.data()));
     if (fd.get() < 0) {
         // A folder that refuses new files still lets a writable file be saved, in place.

@@ -23,6 +23,14 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
 // reading something absurd (a device node, a huge stray file) into memory.
 Status readWholeFile(const std::filesystem::path& path, std::string& out, std::size_t maxBytes);
 
+// Whether `name` is one of the temporary files a save of `fileName` makes beside it,
+// ".NAME.XXXXXX" with six letters or digits, as a save killed half-way leaves it behind.
+bool isTemporaryFileOf(std::string_view name, std::string_view fileName);
+
+// Removes the temporary files that saves of `file` left beside it; returns how many. Only while no
+// save of it can be running, that is, under the lock of its folder (DataFolderLock).
+std::size_t removeTemporaryFilesOf(const std::filesystem::path& file);
+
 // The folder a file lies in: "." for a bare file name.
 std::filesystem::path folderOf(const std::filesystem::path& file);
 

@@ -102,3 +102,19 @@ TEST_F(CtlDataLock, AProgramThatKeepsTheLockMakesTheCommandFailWithoutChangingAn
 
 } // namespace
 } // namespace q417
+
+namespace q417 {
+namespace {
+
+TEST_F(CtlDataLock, EveryStartRemovesWhatASaveKilledHalfWayLeftBehind) {
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"show"}, {"macros", "list"}}) {
+        dir.write(".config.bin.Ab12Cd", "half");
+        dir.write(".str.ini.x0Y1z2", "half");
+        ASSERT_EQ(ctl(command), kExitOk) << error;
+        EXPECT_FALSE(std::filesystem::exists(dir / ".config.bin.Ab12Cd")) << command[0];
+        EXPECT_FALSE(std::filesystem::exists(dir / ".str.ini.x0Y1z2")) << command[0];
+    }
+}
+
+} // namespace
+} // namespace q417
