@@ -5,6 +5,8 @@
 #include "platform/interrupted_saves.h"
 #include "texts/button_labels.h"
 
+#include <ctime>
+
 namespace q417 {
 
 Configurator::Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer,
@@ -18,7 +20,7 @@ Configurator::Configurator(const DataPaths& paths, MessageSink& messages, Pointe
 
 void Configurator::load() {
     removeInterruptedSaves(paths_);
-    configFile_.loadConfig(config_);
+    configFile_.loadOrRecover(config_, std::time(nullptr));
     savedConfig_ = config_;
     ui_ = readUiSettings(uiSettingsFile_);
 }

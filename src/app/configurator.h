@@ -19,7 +19,8 @@ public:
     Configurator(const DataPaths& paths, MessageSink& messages, PointerSettings& pointer, DeviceSession& device);
 
     // Start-up: what saves killed half-way left in the data folder goes, then config.bin into the
-    // record and the snapshot, then str.ini.
+    // record and the snapshot (a damaged config.bin is reported and kept aside, and the factory
+    // settings come instead), then str.ini.
     void load();
     // The labels again as str.ini holds them now; the rest of str.ini is read once per run.
     void rereadLabels();

@@ -5,7 +5,10 @@
 #include "platform/result.h"
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace q417 {
 
@@ -23,8 +26,17 @@ public:
         , messages_(messages) {}
 
     // Fills `config` and the flag from the file. A missing file is reported to the user and
-    // leaves both as they were; a file of the wrong size, or one that cannot be read, is ignored.
+    // leaves both as they were; a file of the wrong size, or one that cannot be read, is left
+    // alone. The status says which file and what is wrong with it.
     Status loadConfig(MouseConfig& config);
+
+    // The tray program's start-up: loadConfig(), except for a file that exists but cannot be
+    // loaded. That one is reported to the user (which file, what is wrong with it), its bytes are
+    // kept beside it as "config.bin.damaged-YYYYMMDD-HHMMSS" (local time `now`; a name already
+    // taken gets "-2", "-3", ...), and `config` becomes the factory settings with flag 0, so that
+    // a zero record never reaches the mouse. A file whose bytes could not be kept is never
+    // replaced by a later save of this object.
+    Status loadOrRecover(MouseConfig& config, std::time_t now);
 
     // Writes flag 1 and the record. The file is never created: a missing one is reported. The
     // old file is replaced atomically, so a failed save leaves it whole; the failure is reported
@@ -39,9 +51,22 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Why the file cannot be loaded; `reason` in words, for people.
+    struct Unusable {
+        ErrorKind kind;
+        std::string reason;
+        int systemError;
+        enum Problem { Missing, Unreachable, NotAFile, Unreadable, WrongSize } problem;
+    };
+    // Reads the file into `bytes`, or says why it cannot be loaded.
+    std::optional<Unusable> read(std::string& bytes) const;
+    // Copies the file to the first free "damaged" name; `keptName` is that name.
+    Status keepCopy(std::time_t now, std::string& keptName) const;
+
     std::filesystem::path path_;
     MessageSink& messages_;
     std::uint8_t firstRunFlag_ = 0;
+    Status keepFailure_; // why a damaged file could not be kept; saves are refused then
 };
 
 // The bytes of config.bin for a record and flag; used by the save and by the factory files.

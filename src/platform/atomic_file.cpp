@@ -183,6 +183,19 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
     return Status::success();
 }
 
+Status createNewFile(const std::filesystem::path& path, std::string_view bytes) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (fd.get() < 0) {
+        return failure("cannot create", path, errno);
+    }
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+        const int err = errno;
+        ::unlink(path.c_str());
+        return failure("cannot write", path, err);
+    }
+    return Status::success();
+}
+
 Status readWholeFile(const std::filesystem::path& path, std::string& out, std::size_t maxBytes) {
     out.clear();
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

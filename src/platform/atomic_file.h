@@ -19,6 +19,9 @@ namespace q417 {
 // write is not atomic, but it fails before touching the file when the disk lacks room for it.
 Status replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Creates a file that must not exist yet (EEXIST otherwise) with `bytes`, flushed to disk.
+Status createNewFile(const std::filesystem::path& path, std::string_view bytes);
+
 // Reads a whole file. A missing or unreadable file gives a failure; `maxBytes` guards against
 // reading something absurd (a device node, a huge stray file) into memory.
 Status readWholeFile(const std::filesystem::path& path, std::string& out, std::size_t maxBytes);

@@ -1,6 +1,8 @@
 #include "config/config_file.h"
+#include "config/factory_defaults.h"
 #include "support/recording_messages.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 #include <csignal>
 #include <cstring>
@@ -136,6 +138,137 @@ TEST_F(ConfigFileTest, SaveThroughASymbolicLinkUpdatesItsTarget) {
     ASSERT_TRUE(file.saveConfig(config).ok());
     EXPECT_TRUE(std::filesystem::is_symlink(path()));
     EXPECT_EQ(dir.read("real.bin"), configFileBytes(config, 1));
+}
+
+// A start of the tray program with a config.bin that exists but cannot be loaded.
+struct DamagedCase {
+    const char* name;
+    std::string bytes; // the file's bytes; empty with `folder`
+    bool folder;
+    const char* says; // what is wrong, in the message
+};
+
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DamagedConfigFile : public ::testing::TestWithParam<DamagedCase> {
+protected:
+    // The copies of config.bin kept beside it, by name.
+    std::vector<std::string> keptNames() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            if (entry.path().filename().string().rfind("config.bin.damaged-", 0) == 0) {
+                names.push_back(entry.path().filename().string());
+            }
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    TempDir dir;
+    RecordingMessages messages;
+    ConfigFile file{dir / "config.bin", messages};
+    static constexpr std::time_t kStart = 1'800'000'000;
+};
+
+TEST_P(DamagedConfigFile, IsReportedKeptAsideAndReplacedByTheFactorySettings) {
+    const DamagedCase& c = GetParam();
+    if (c.folder) {
+        std::filesystem::create_directory(dir / "config.bin");
+    } else {
+        dir.write("config.bin", c.bytes);
+    }
+    MouseConfig config{};
+    EXPECT_FALSE(file.loadOrRecover(config, kStart).ok());
+
+    ASSERT_EQ(messages.messages.size(), 1U);
+    const std::string& text = messages.messages[0].text;
+    EXPECT_NE(text.find((dir / "config.bin").string()), std::string::npos) << text;
+    EXPECT_NE(text.find(c.says), std::string::npos) << text;
+    EXPECT_NE(text.find("factory settings"), std::string::npos) << text;
+    const MouseConfig factory = factoryConfig();
+    EXPECT_EQ(configFileBytes(config, 0), configFileBytes(factory, 0)) << "never a zero record";
+    EXPECT_EQ(file.firstRunFlag(), 0);
+
+    if (c.folder) {
+        EXPECT_TRUE(keptNames().empty());
+        return;
+    }
+    // The damaged bytes are safe under another name before anything replaces config.bin.
+    const std::vector<std::string> kept = keptNames();
+    ASSERT_EQ(kept.size(), 1U);
+    EXPECT_NE(text.find(kept[0]), std::string::npos) << text;
+    EXPECT_EQ(dir.read(kept[0]), c.bytes);
+    EXPECT_EQ(dir.read("config.bin"), c.bytes);
+    ASSERT_TRUE(file.saveConfig(config).ok());
+    EXPECT_EQ(dir.read("config.bin"), configFileBytes(factory, 1));
+    EXPECT_EQ(dir.read(kept[0]), c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, DamagedConfigFile,
+    ::testing::Values(DamagedCase{"OneByteTooMany", fileBytes(1, 0x11) + "\n", false, "1987 bytes"},
+                      DamagedCase{"OneByteShort", fileBytes(1, 0x11).substr(1), false, "1985 bytes"},
+                      DamagedCase{"Empty", "", false, "0 bytes"},
+                      DamagedCase{"Huge", std::string(1'000'000, 'x'), false, "1000000 bytes"},
+                      DamagedCase{"AFolder", "", true, "it is a folder"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(ConfigFileTest, EveryStartWithADamagedFileKeepsItsOwnCopy) {
+    dir.write("config.bin", "first");
+    ASSERT_FALSE(file.loadOrRecover(config, 1'800'000'000).ok());
+    dir.write("config.bin", "second");
+    ConfigFile again(path(), messages);
+    ASSERT_FALSE(again.loadOrRecover(config, 1'800'000'000).ok());
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        if (entry.path().filename() != "config.bin") {
+            kept.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(kept.begin(), kept.end());
+    ASSERT_EQ(kept.size(), 2U);
+    EXPECT_EQ(kept[1], kept[0] + "-2");
+    EXPECT_EQ(kept[0].size(), std::string("config.bin.damaged-YYYYMMDD-HHMMSS").size()) << kept[0];
+    EXPECT_EQ(dir.read(kept[0]), "first");
+    EXPECT_EQ(dir.read(kept[1]), "second");
+}
+
+TEST_F(ConfigFileTest, AGoodOrMissingFileLoadsAsAtEveryStart) {
+    dir.write("config.bin", fileBytes(1, 0x22));
+    ASSERT_TRUE(file.loadOrRecover(config, 0).ok());
+    EXPECT_EQ(configFileBytes(config, 1), fileBytes(1, 0x22));
+    EXPECT_TRUE(messages.messages.empty());
+
+    std::filesystem::remove(path());
+    MouseConfig zero{};
+    EXPECT_EQ(file.loadOrRecover(zero, 0).kind, ErrorKind::NotFound);
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_EQ(messages.messages[0].text, "Config file is not exist.");
+}
+
+TEST_F(ConfigFileTest, ADamagedFileThatCannotBeKeptIsNeverReplaced) {
+    const std::string damaged = "unreadable but writable";
+    dir.write("config.bin", damaged);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path().c_str(), test::kOtherUid, test::kOtherGid), 0);
+        ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    }
+    ASSERT_EQ(::chmod(path().c_str(), 0200), 0);
+    const std::optional<int> result = test::runAsOrdinaryUser([&] {
+        RecordingMessages seen;
+        ConfigFile damagedFile(path(), seen);
+        MouseConfig loaded{};
+        damagedFile.loadOrRecover(loaded, 0);
+        const bool told =
+            !seen.messages.empty() && seen.messages[0].text.find("will not be replaced") != std::string::npos;
+        const Status saved = damagedFile.saveConfig(loaded);
+        return (told ? 0 : 1) | (saved.ok() ? 2 : 0);
+    });
+    ::chmod(path().c_str(), 0644);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(*result, 0) << "1: not told, 2: replaced";
+    EXPECT_EQ(dir.read("config.bin"), damaged);
 }
 
 } // namespace
