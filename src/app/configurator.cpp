@@ -1,6 +1,5 @@
 #include "app/configurator.h"
 
-#include "config/apply_sequence.h"
 #include "config/system_pointer.h"
 #include "platform/interrupted_saves.h"
 #include "texts/button_labels.h"
@@ -33,16 +32,16 @@ void Configurator::saveLabels() {
     writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels);
 }
 
-bool Configurator::apply() {
+std::optional<ApplyOutcome> Configurator::apply() {
     if (!device_.deviceReady()) {
-        return false;
+        return std::nullopt;
     }
     // Failures to save are shown to the user by the config file itself; the mouse has its settings.
-    applyConfig(config_, device_.image(), device_.transport(), configFile_,
-                [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
+    ApplyOutcome outcome = applyConfig(config_, device_.image(), device_.transport(), configFile_,
+                                       [this] { writeButtonLabels(uiSettingsFile_, ui_.language, ui_.labels); });
     savedConfig_ = config_;
     applySystemMouseSettings(pointer_, messages_, config_);
-    return true;
+    return outcome;
 }
 
 void Configurator::cancel() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/device_session.h"
+#include "config/apply_sequence.h"
 #include "config/config_file.h"
 #include "config/mouse_config.h"
 #include "platform/data_paths.h"
@@ -8,6 +9,8 @@
 #include "platform/profile_file.h"
 #include "texts/key_labels.h"
 #include "texts/ui_settings.h"
+
+#include <optional>
 
 namespace q417 {
 
@@ -28,9 +31,11 @@ public:
     void saveLabels();
 
     // OK and Apply: with the mouse ready, the record goes to the mouse and is saved with the
-    // labels, becomes the snapshot, and the system pointer settings are applied. Returns false,
-    // having done nothing at all, while the mouse is not ready.
-    bool apply();
+    // labels, becomes the snapshot, and the system pointer settings are applied. Returns nothing,
+    // having done nothing at all, while the mouse is not ready; else what the apply left to tell:
+    // the config.bin save (a failure was already shown by the config file) and the macro slots the
+    // mouse did not store (nobody has told the user yet).
+    std::optional<ApplyOutcome> apply();
     // Cancel: the snapshot back into the record; the page is rebuilt when the window shows again.
     void cancel();
 

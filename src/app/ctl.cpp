@@ -73,10 +73,11 @@ so do the tray program's saves: while one program of this mouse does that in a
 data folder, the others wait for it, for at most 5 seconds; then they fail with
 exit code 3 and change nothing.
 
-Exit codes: 0 success; 1 mouse not found, not accessible or not ready; 2 usage
-error; 3 data-file error (config.bin missing, unreadable or not 1986 bytes, a file
-that cannot be written, a malformed simulator state file, a data folder kept
-locked by another program).
+Exit codes: 0 success; 1 mouse not found, not accessible or not ready, or it
+did not store what apply wrote (a macro slot read back otherwise); 2 usage
+error; 3 data-file error (config.bin missing, unreadable or not 1986 bytes, a
+file that cannot be written, a malformed simulator state file, a data folder
+kept locked by another program).
 )";
 
 struct Options {

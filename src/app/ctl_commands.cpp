@@ -29,6 +29,20 @@ Status report(CtlContext& ctx, const StderrMessages& messages, Status status) {
     return status;
 }
 
+// A device failure naming the macro slots the mouse read back otherwise than written.
+Status macroSlotsNotStored(const std::vector<unsigned>& slots) {
+    if (slots.empty()) {
+        return Status::success();
+    }
+    std::string list;
+    for (const unsigned slot : slots) {
+        list += (list.empty() ? "" : ", ") + std::to_string(slot);
+    }
+    return Status::failure(ErrorKind::Device, std::string("the mouse did not store macro slot") +
+                                                  (slots.size() > 1 ? "s " : " ") + list +
+                                                  ": reading back gave other bytes than were written");
+}
+
 Status connect(CtlContext& ctx, std::unique_ptr<CtlMouse>& mouse) {
     Status opened = CtlMouse::open(ctx.mouse, ctx.out, ctx.err, mouse);
     if (!opened.ok()) {
@@ -94,10 +108,14 @@ Status ctlApply(CtlContext& ctx) {
     const KeyLabels labels = readButtonLabels(uiSettings, language);
     Status labelsSaved;
     mouse->transport().comment("apply");
-    status = applyConfig(loaded.config, mouse->image(), mouse->transport(), loaded.file,
-                         [&] { labelsSaved = writeButtonLabels(uiSettings, language, labels); });
-    if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+    const ApplyOutcome outcome = applyConfig(loaded.config, mouse->image(), mouse->transport(), loaded.file,
+                                             [&] { labelsSaved = writeButtonLabels(uiSettings, language, labels); });
+    const Status notStored = macroSlotsNotStored(outcome.macroSlotsNotStored);
+    if (!notStored.ok()) {
+        ctx.err << "q417ctl: " << notStored.message << '\n';
+    }
+    if (!outcome.saved.ok()) {
+        return report(ctx, loaded.messages, outcome.saved);
     }
     if (!labelsSaved.ok()) {
         return report(ctx, loaded.messages, labelsSaved);
@@ -105,6 +123,9 @@ Status ctlApply(CtlContext& ctx) {
     status = mouse->saveState();
     if (!status.ok()) {
         return report(ctx, loaded.messages, status);
+    }
+    if (!notStored.ok()) {
+        return notStored;
     }
     ctx.out << "applied to the mouse (sensor kind " << unsigned{mouse->image().sensorKind} << "); saved "
             << ctx.paths.configFile().string() << '\n';

@@ -6,8 +6,9 @@
 
 namespace q417 {
 
-Status applyConfig(const MouseConfig& config, DeviceImage& image, Transport& transport, ConfigFile& configFile,
-                   const std::function<void()>& saveLabels) {
+ApplyOutcome applyConfig(const MouseConfig& config, DeviceImage& image, Transport& transport, ConfigFile& configFile,
+                         const std::function<void()>& saveLabels) {
+    ApplyOutcome outcome;
     DeviceCommands mouse(transport, image);
     mouse.setReportRate(config.reportRate);
     mouse.readEffect();
@@ -24,15 +25,15 @@ Status applyConfig(const MouseConfig& config, DeviceImage& image, Transport& tra
     image.keyMatrices[0].fill(0);
     image.macroBuffer = config.macroSlots;
     mouse.writeMacros();
-    mouse.readBackMacros();
+    outcome.macroSlotsNotStored = mouse.readBackMacros();
     encodeKeyMatrices(config, image);
     mouse.writeKeyMatrices();
 
-    Status saved = configFile.saveConfig(config);
+    outcome.saved = configFile.saveConfig(config);
     if (saveLabels) {
         saveLabels();
     }
-    return saved;
+    return outcome;
 }
 
 } // namespace q417

@@ -135,7 +135,9 @@ void DeviceCommands::writeMacros() {
     }
 }
 
-void DeviceCommands::readBackMacros() {
+std::vector<unsigned> DeviceCommands::readBackMacros() {
+    const std::array<MacroSlot, kMacroSlotCount> written = image_.macroBuffer;
+    std::array<bool, kMacroSlotCount> answered{};
     for (std::uint8_t slot = 1; slot <= kMacroSlotCount; ++slot) {
         Frame f = frameOf(code::kReadMacroSlot);
         f[1] = slot;
@@ -144,9 +146,18 @@ void DeviceCommands::readBackMacros() {
         if (f[1] >= 1 && f[1] <= kMacroSlotCount) {
             const std::size_t length = std::min<std::size_t>(f[2], sizeof(MacroSlot));
             std::memcpy(&image_.macroBuffer[f[1] - 1u], answer.data(), length);
+            answered[slot - 1u] = f[1] == slot && length == sizeof(MacroSlot);
         }
         transport_.pause(kRepeatPauseMs);
     }
+    // Compared after all twelve reads: an answer naming another slot may have overwritten one.
+    std::vector<unsigned> differing;
+    for (std::size_t i = 0; i < kMacroSlotCount; ++i) {
+        if (!answered[i] || std::memcmp(&image_.macroBuffer[i], &written[i], sizeof(MacroSlot)) != 0) {
+            differing.push_back(static_cast<unsigned>(i + 1));
+        }
+    }
+    return differing;
 }
 
 } // namespace q417

@@ -3,6 +3,7 @@
 #include "config/device_image.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace q417 {
 
@@ -33,7 +34,9 @@ public:
     void writeDpiStages();
     void writeKeyMatrices();
     void writeMacros();
-    void readBackMacros();
+    // Reads the twelve slots back into the macro buffer and returns the slots (1 to 12) whose answer
+    // differs from what the buffer held before: other bytes, a short answer, or none for that slot.
+    std::vector<unsigned> readBackMacros();
 
 private:
     Transport& transport_;

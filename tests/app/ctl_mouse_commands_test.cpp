@@ -161,6 +161,23 @@ TEST_F(CtlMouseCommands, ApplyKeepsTheSimulatedMouseBetweenRuns) {
     EXPECT_EQ(reloaded.memory().reportRate, 8);
 }
 
+TEST_F(CtlMouseCommands, ApplyNamesTheMacroSlotsTheMouseDidNotStoreAndFails) {
+    plugIn();
+    MouseConfig config = factoryConfig();
+    config.macroSlots[2].setRepeats(1);
+    config.macroSlots[6].setRepeats(1);
+    dir.write("config.bin", configFileBytes(config, 1));
+    // A mouse that forgets slots 3 and 7 as soon as they are written.
+    sleeper.onPause = [&](unsigned) {
+        firmware.memory().macroSlots[2].fill(0);
+        firmware.memory().macroSlots[6].fill(0);
+    };
+    const CtlResult r = ctl({"apply"});
+    EXPECT_EQ(r.code, kExitNoMouse);
+    EXPECT_NE(r.err.find("did not store macro slots 3, 7"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.read("config.bin"), configFileBytes(config, 1)) << "config.bin is saved all the same";
+}
+
 TEST_F(CtlMouseCommands, ApplyRefusesAMissingOrMalformedConfigAndLeavesTheMouseAlone) {
     const std::string state = (dir / "s.json").string();
     dir.write("config.bin", "short");

@@ -10,6 +10,7 @@
 #include "support/temp_dir.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <numeric>
@@ -30,7 +31,7 @@ protected:
         sleeper.pauses.clear();
     }
 
-    Status apply() {
+    ApplyOutcome apply() {
         return applyConfig(config, image, transport, configFile, [this] { ++labelSaves; });
     }
 
@@ -120,16 +121,65 @@ TEST_F(ApplySequenceTest, ApplyingTwiceSendsTheSameBytesAndSavesTheSameFile) {
 
 TEST_F(ApplySequenceTest, AMouseThatVanishesHalfWayStillGetsTheFilesSaved) {
     mouse.setPlugged(false);
-    EXPECT_TRUE(apply().ok());
+    const ApplyOutcome outcome = apply();
+    EXPECT_TRUE(outcome.saved.ok());
+    EXPECT_EQ(outcome.macroSlotsNotStored.size(), 12U) << "no slot could be read back";
     EXPECT_EQ(dir.read("config.bin"), configFileBytes(config, 1));
     EXPECT_EQ(labelSaves, 1);
     EXPECT_EQ(traceLines("OUT ").size(), 59U) << "the sequence never stops early";
 }
 
+// The read-back of the macro slots, already part of the sequence, tells which slots the mouse did
+// not store; the mouse misbehaves at every pause, so from the slot's write on.
+TEST_F(ApplySequenceTest, MacroSlotsTheMouseDidNotStoreAreNamed) {
+    struct Case {
+        const char* mouse;
+        std::function<void(SimulatedMouse&)> atEachPause;
+        std::vector<unsigned> notStored;
+    };
+    const auto lastFrameWrites = [](const SimulatedMouse& m, std::uint8_t slot) {
+        return !m.log().frames.empty() && m.log().frames.back()[0] == 0x13 && m.log().frames.back()[1] == slot;
+    };
+    const std::vector<Case> cases{
+        {"keeps every slot", [](SimulatedMouse&) {}, {}},
+        {"loses byte 10 of slot 5", [](SimulatedMouse& m) { m.memory().macroSlots[4][10] = 0x44; }, {5}},
+        {"empties slots 1 and 12",
+         [](SimulatedMouse& m) {
+             m.memory().macroSlots[0].fill(0);
+             m.memory().macroSlots[11].fill(0);
+         },
+         {1, 12}},
+        {"is pulled out once slot 12 is written",
+         [&](SimulatedMouse& m) {
+             if (lastFrameWrites(m, 12)) {
+                 m.setPlugged(false);
+             }
+         },
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+    };
+    for (std::size_t slot = 0; slot < kMacroSlotCount; ++slot) {
+        config.macroSlots[slot].setRepeats(static_cast<std::uint16_t>(slot + 1));
+        config.macroSlots[slot].eventPairs[8] = 0x33;
+    }
+    for (const Case& c : cases) {
+        mouse.setPlugged(true);
+        SetUp();
+        sleeper.onPause = [&](unsigned) {
+            c.atEachPause(mouse);
+        };
+        const ApplyOutcome outcome = apply();
+        sleeper.onPause = nullptr;
+        EXPECT_EQ(outcome.macroSlotsNotStored, c.notStored) << "a mouse that " << c.mouse;
+        EXPECT_TRUE(outcome.saved.ok()) << c.mouse;
+        EXPECT_EQ(traceLines("SET 93").size(), 12U) << "no exchange is added";
+        traceText.str("");
+    }
+}
+
 TEST_F(ApplySequenceTest, MissingConfigFileIsReportedAfterTheMouseWasWrittenAndLabelsStillSaved) {
     std::filesystem::remove(dir / "config.bin");
     config.reportRate = 8;
-    EXPECT_EQ(apply().kind, ErrorKind::NotFound);
+    EXPECT_EQ(apply().saved.kind, ErrorKind::NotFound);
     EXPECT_EQ(mouse.memory().reportRate, 8);
     EXPECT_EQ(labelSaves, 1);
     ASSERT_EQ(messages.messages.size(), 1U);
