@@ -86,38 +86,34 @@ ProfileDocument::Line ProfileDocument::classify(std::string raw) {
 
 ProfileDocument ProfileDocument::parse(std::string_view text) {
     ProfileDocument doc;
-    if (text.empty()) {
-        return doc;
-    }
-    const std::size_t firstBreak = text.find('\n');
-    if (firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r') {
-        doc.newline_ = "\r\n";
-    }
-    doc.endsWithNewline_ = text.back() == '\n';
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
+        std::string_view raw = text.substr(start, end == std::string_view::npos ? end : end - start);
+        std::string_view brk;
+        if (end != std::string_view::npos) {
+            brk = "\n";
+            if (!raw.empty() && raw.back() == '\r') {
+                raw.remove_suffix(1);
+                brk = "\r\n";
+            }
         }
-        std::string_view raw = text.substr(start, end - start);
-        // The break is restored on output from newline_ for every line; keep a lone stray CR.
-        if (!raw.empty() && raw.back() == '\r' && doc.newline_ == "\r\n") {
-            raw.remove_suffix(1);
-        }
-        doc.lines_.push_back(classify(std::string(raw)));
-        start = end + 1;
+        Line line = classify(std::string(raw));
+        line.brk = brk;
+        doc.lines_.push_back(std::move(line));
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    if (!doc.lines_.empty() && !doc.lines_.front().brk.empty()) {
+        doc.newline_ = doc.lines_.front().brk;
     }
     return doc;
 }
 
 std::string ProfileDocument::text() const {
     std::string out;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        out += lines_[i].raw;
-        if (i + 1 < lines_.size() || endsWithNewline_) {
-            out += newline_;
-        }
+    for (const Line& line : lines_) {
+        out += line.raw;
+        out += line.brk;
     }
     return out;
 }
@@ -207,13 +203,25 @@ std::vector<std::size_t> ProfileDocument::sectionPositions(std::string_view sect
 }
 
 void ProfileDocument::insertLine(std::size_t at, std::string raw) {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), classify(std::move(raw)));
+    Line line = classify(std::move(raw));
+    line.brk = newline_;
+    if (at > 0) {
+        // The break of the line before; a last line without one gives it up to the new last line.
+        std::string& before = lines_[at - 1].brk;
+        line.brk = before.empty() ? "" : before;
+        if (before.empty()) {
+            before = newline_;
+        }
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 std::size_t ProfileDocument::appendSection(std::string_view section) {
-    // A last line without a break of its own gets one now that a line follows it.
-    endsWithNewline_ = true;
-    lines_.push_back(classify(sectionLine(section)));
+    insertLine(lines_.size(), sectionLine(section));
+    // A new section ends with a break, so that its keys follow on lines of their own.
+    if (lines_.back().brk.empty()) {
+        lines_.back().brk = newline_;
+    }
     return lines_.size() - 1;
 }
 
@@ -226,7 +234,9 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
         if (lines_[i].kind == LineKind::Key && sameProfileName(lines_[i].name, wanted)) {
+            std::string brk = std::move(lines_[i].brk);
             lines_[i] = classify(keyLine(lines_[i].name, value));
+            lines_[i].brk = std::move(brk);
             return;
         }
     }

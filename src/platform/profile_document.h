@@ -15,7 +15,9 @@ using ProfileEntries = std::vector<std::pair<std::string, std::string>>;
 
 // The text of an INI file as lines, with the lookup and edit rules the program relies on:
 // section and key names match without regard to ASCII case, the first match wins, everything not
-// touched by an edit (comments, unknown keys, other sections, line order) stays byte for byte.
+// touched by an edit (comments, unknown keys, other sections, line order, each line's own line
+// break, LF or CRLF, in a file that mixes them) stays byte for byte. A changed line keeps its
+// break; a new line takes the break of the line before it.
 class ProfileDocument {
 public:
     static ProfileDocument parse(std::string_view utf8Text);
@@ -44,6 +46,7 @@ private:
     enum class LineKind { Other, Section, Key };
     struct Line {
         std::string raw; // as in the file, without its line break
+        std::string brk; // "\n", "\r\n", or "" for a last line without one
         LineKind kind = LineKind::Other;
         std::string name;  // section or key name, trimmed
         std::string value; // key value, trimmed and unquoted
@@ -60,8 +63,7 @@ private:
     void insertLine(std::size_t at, std::string raw);
 
     std::vector<Line> lines_;
-    std::string newline_ = "\n";
-    bool endsWithNewline_ = true;
+    std::string newline_ = "\n"; // the first line's break: for a line with none before it
 };
 
 } // namespace q417

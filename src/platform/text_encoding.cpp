@@ -106,9 +106,11 @@ std::string utf16LeToUtf8(std::string_view bytes) {
 }
 
 // A BOM-less UTF-16LE file written by a Windows tool: it starts with an ASCII character (a
-// bracket, a comment, a key) and most of its characters have a zero high byte.
+// bracket, a comment, a key) and most of its characters have a zero high byte. Its length may be
+// odd (a byte appended by a tool that knows only bytes): it is UTF-16 all the same, and the odd
+// byte is dropped when it is read rather than the whole file being taken for UTF-8.
 bool looksLikeUtf16LeWithoutBom(std::string_view bytes) {
-    if (bytes.size() < 4 || bytes.size() % 2 != 0 || bytes[0] == 0 || bytes[1] != 0) {
+    if (bytes.size() < 4 || bytes[0] == 0 || bytes[1] != 0) {
         return false;
     }
     const std::size_t pairs = std::min<std::size_t>(bytes.size(), 256) / 2;

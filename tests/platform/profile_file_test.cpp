@@ -112,6 +112,19 @@ TEST(ProfileFileEdit, EditsKeepEverythingElseAsItWas) {
          "[A]\nk=1\n[B]\nx=y\n"},
         {"crlf kept", "[A]\r\nk=1\r\n", [](ProfileFile& f) { return f.writeString("A", "n", "2"); },
          "[A]\r\nk=1\r\nn=2\r\n"},
+        {"mixed breaks: a changed CRLF line keeps CRLF", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
+         [](ProfileFile& f) { return f.writeString("A", "k", "9"); }, "[A]\r\nx=1\nk=9\r\n[B]\ny=2\n"},
+        {"mixed breaks: a changed LF line keeps LF", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
+         [](ProfileFile& f) { return f.writeString("A", "x", "5"); }, "[A]\r\nx=5\nk=1\r\n[B]\ny=2\n"},
+        {"mixed breaks: a new key takes the break of the line before", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
+         [](ProfileFile& f) {
+             return f.writeStrings("A", {{"n", "1"}});
+         },
+         "[A]\r\nx=1\nk=1\r\nn=1\r\n[B]\ny=2\n"},
+        {"mixed breaks: a new section follows the last line", "[A]\r\nk=1\r\n[B]\ny=2\n",
+         [](ProfileFile& f) { return f.writeString("C", "c", "3"); }, "[A]\r\nk=1\r\n[B]\ny=2\n[C]\nc=3\n"},
+        {"a last line without a break keeps none", "[A]\r\nk=1",
+         [](ProfileFile& f) { return f.writeString("A", "n", "2"); }, "[A]\r\nk=1\r\nn=2"},
         {"line breaks in a value cannot forge keys", "[A]\n",
          [](ProfileFile& f) { return f.writeString("A", "k", "a\n[B]\r\nx=1"); }, "[A]\nk=a [B]  x=1\n"},
         {"several keys in one write", "[S]\nItem1=old\n",
@@ -225,6 +238,8 @@ TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
     const Case cases[] = {
         {"utf-16 with bom", utf16Bom, "\xE4\xB8\xAD\xE6\x96\x87", utf16Bom + std::string("n\0=\0\x87\x65\n\0", 8)},
         {"utf-16 without bom", utf16NoBom, "v", utf16NoBom + std::string("n\0=\0\x87\x65\n\0", 8)},
+        // A byte appended by a tool that knows only bytes: the file is still UTF-16, the odd byte goes.
+        {"utf-16 without bom, odd length", utf16NoBom + "\n", "v", utf16NoBom + std::string("n\0=\0\x87\x65\n\0", 8)},
         {"utf-8 with bom", "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\n", "\xE4\xB8\xAD",
          "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\nn=\xE6\x96\x87\n"},
     };
