@@ -22,10 +22,8 @@ struct LoadedConfig {
     MouseConfig config{};
 };
 
-Status report(CtlContext& ctx, const StderrMessages& messages, Status status) {
-    if (!status.ok() && !messages.shown) {
-        ctx.err << "q417ctl: " << status.message << '\n';
-    }
+Status report(StderrMessages& messages, Status status) {
+    messages.explain(status);
     return status;
 }
 
@@ -89,11 +87,11 @@ Status ctlApply(CtlContext& ctx) {
     const DataFolderLock lock(ctx.paths.dir(), ctx.lockWait);
     LoadedConfig loaded(ctx.paths, ctx.err);
     if (!lock.status().ok()) {
-        return report(ctx, loaded.messages, lock.status());
+        return report(loaded.messages, lock.status());
     }
     Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+        return report(loaded.messages, status);
     }
     std::unique_ptr<CtlMouse> mouse;
     status = connect(ctx, mouse);
@@ -115,14 +113,14 @@ Status ctlApply(CtlContext& ctx) {
         ctx.err << "q417ctl: " << notStored.message << '\n';
     }
     if (!outcome.saved.ok()) {
-        return report(ctx, loaded.messages, outcome.saved);
+        return report(loaded.messages, outcome.saved);
     }
     if (!labelsSaved.ok()) {
-        return report(ctx, loaded.messages, labelsSaved);
+        return report(loaded.messages, labelsSaved);
     }
     status = mouse->saveState();
     if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+        return report(loaded.messages, status);
     }
     if (!notStored.ok()) {
         return notStored;
@@ -136,7 +134,7 @@ Status ctlShow(CtlContext& ctx) {
     LoadedConfig loaded(ctx.paths, ctx.err);
     const Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+        return report(loaded.messages, status);
     }
     ctx.out << "data folder: " << ctx.paths.describe() << '\n';
     ctx.out << describeConfig(loaded.config, loaded.file.firstRunFlag());
@@ -160,17 +158,17 @@ Status ctlMacrosCompile(CtlContext& ctx) {
     const DataFolderLock lock(ctx.paths.dir(), ctx.lockWait);
     LoadedConfig loaded(ctx.paths, ctx.err);
     if (!lock.status().ok()) {
-        return report(ctx, loaded.messages, lock.status());
+        return report(loaded.messages, lock.status());
     }
     Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+        return report(loaded.messages, status);
     }
     const MacroLibrary library(ctx.paths.macroLibrary());
     library.compileMacroSlots(loaded.config);
     status = loaded.file.saveWithFlag(loaded.config, loaded.file.firstRunFlag());
     if (!status.ok()) {
-        return report(ctx, loaded.messages, status);
+        return report(loaded.messages, status);
     }
     ctx.out << "macro slots rebuilt from " << library.path().string() << '\n';
     return status;

@@ -85,9 +85,7 @@ Status ctlWatch(CtlContext& ctx) {
     MouseConfig config{};
     Status status = configFile.loadConfig(config); // the DPI values of the stage balloons
     if (!status.ok()) {
-        if (!messages.shown) {
-            ctx.err << "q417ctl: " << status.message << '\n';
-        }
+        messages.explain(status);
         return status;
     }
     std::unique_ptr<CtlMouse> mouse;

@@ -38,29 +38,42 @@ TEST(Ctl, ShowPrintsEveryButtonOfBothModesAndTheFields) {
     EXPECT_TRUE(r.err.empty());
 }
 
-TEST(Ctl, ErrorsAreOneLineOnStderrWithTheirExitCode) {
+// A usage error is one line; a missing config.bin is the line the tray program's message box
+// shows, then one naming the file.
+TEST(Ctl, ErrorsAreExplainedOnStderrWithTheirExitCode) {
     TempDir dir;
     const std::string d = dir.path().string();
     struct Case {
         std::vector<std::string> args;
         int code;
-        const char* says;
+        std::vector<std::string> lines; // what each line says, in order
     };
     dir.write("short.bin", "x");
+    const std::string missing = "Config file is not exist.";
     const Case cases[] = {
-        {{}, kExitUsage, "no command"},
-        {{"--data-dir"}, kExitUsage, "--data-dir needs a value"},
-        {{"--bogus", "show"}, kExitUsage, "unknown option --bogus"},
-        {{"frobnicate"}, kExitUsage, "unknown command"},
-        {{"--data-dir", d, "show"}, kExitDataFile, "Config file is not exist."},
-        {{"--data-dir", d + "/missing-folder", "show"}, kExitDataFile, "Config file is not exist."},
-        {{"--data-dir", d, "watch"}, kExitDataFile, "Config file is not exist."},
+        {{}, kExitUsage, {"no command"}},
+        {{"--data-dir"}, kExitUsage, {"--data-dir needs a value"}},
+        {{"--bogus", "show"}, kExitUsage, {"unknown option --bogus"}},
+        {{"frobnicate"}, kExitUsage, {"unknown command"}},
+        {{"--data-dir", d, "show"},
+         kExitDataFile,
+         {missing, d + "/config.bin cannot be loaded: there is no such file"}},
+        {{"--data-dir", d + "/missing-folder", "show"},
+         kExitDataFile,
+         {missing, d + "/missing-folder/config.bin cannot be loaded"}},
+        {{"--data-dir", d, "watch"}, kExitDataFile, {missing, d + "/config.bin cannot be loaded"}},
     };
     for (const Case& c : cases) {
         const CtlRun r = ctl(c.args);
         EXPECT_EQ(r.code, c.code) << r.err;
-        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        std::istringstream lines(r.err);
+        std::size_t count = 0;
+        for (std::string line; std::getline(lines, line); ++count) {
+            if (count < c.lines.size()) {
+                EXPECT_NE(line.find(c.lines[count]), std::string::npos) << line;
+            }
+        }
+        EXPECT_EQ(count, c.lines.size()) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
 }
