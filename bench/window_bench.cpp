@@ -15,7 +15,7 @@ namespace {
 
 class NoBalloons : public q417::TrayNotifier {
 public:
-    void showBalloon(const std::string&, const std::string&, bool, int) override {}
+    void showBalloon(const std::string&, const std::string&, int) override {}
 };
 
 class NoMessages : public q417::MessageSink {

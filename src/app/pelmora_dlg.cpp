@@ -143,8 +143,7 @@ void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
     }
     if (balloon) {
         // The link's news is meant to flash, but a balloon gone before it can be read answers nothing.
-        tray_.showBalloon(balloon->text, balloon->title, code == DeviceStatusCode::MouseNotDetected,
-                          std::max(balloon->timeoutMs, kMinBalloonMs));
+        tray_.showBalloon(balloon->text, balloon->title, std::max(balloon->timeoutMs, kMinBalloonMs));
     }
 }
 

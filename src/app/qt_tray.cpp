@@ -29,11 +29,11 @@ void QtTray::remove() {
     icon_.hide();
 }
 
-void QtTray::showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) {
+void QtTray::showBalloon(const std::string& text, const std::string& title, int timeoutMs) {
     const QString body = QString::fromStdString(text);
     const QString heading = QString::fromStdString(title);
     if (icon_.isVisible()) {
-        icon_.showMessage(heading, body, warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information, timeoutMs);
+        icon_.showMessage(heading, body, QSystemTrayIcon::Information, timeoutMs);
         return;
     }
     // No tray: the desktop's notification service, where there is one; otherwise nothing to show.

@@ -19,7 +19,7 @@ public:
     ~QtTray() override;
 
     [[nodiscard]] static bool available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
-    void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) override;
+    void showBalloon(const std::string& text, const std::string& title, int timeoutMs) override;
     void remove();
 
 signals:

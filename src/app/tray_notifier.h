@@ -8,7 +8,8 @@ namespace q417 {
 class TrayNotifier {
 public:
     virtual ~TrayNotifier() = default;
-    virtual void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) = 0;
+    // Every balloon carries the information icon, the mouse's loss included: it is news, not a fault.
+    virtual void showBalloon(const std::string& text, const std::string& title, int timeoutMs) = 0;
 };
 
 } // namespace q417

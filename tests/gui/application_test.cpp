@@ -19,12 +19,11 @@ class RecordingBalloons : public TrayNotifier {
 public:
     struct Shown {
         std::string text, title;
-        bool warning;
         int timeoutMs;
         bool operator==(const Shown&) const = default;
     };
-    void showBalloon(const std::string& text, const std::string& title, bool warning, int timeoutMs) override {
-        shown.push_back({text, title, warning, timeoutMs});
+    void showBalloon(const std::string& text, const std::string& title, int timeoutMs) override {
+        shown.push_back({text, title, timeoutMs});
     }
     std::vector<Shown> shown;
 };
@@ -75,8 +74,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_TRUE(window().basicPageInitialised());
     EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
-    EXPECT_EQ(balloons.shown[0],
-              (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", false, 5000}));
+    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", 5000}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
 }
 
@@ -88,7 +86,7 @@ TEST_F(ApplicationTest, WithoutAMouseTheTrayClickOnlyRepeatsTheWarning) {
     EXPECT_FALSE(window().isVisible());
     ASSERT_EQ(balloons.shown.size(), 2U);
     for (const auto& b : balloons.shown) {
-        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", true, 5000}));
+        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", 5000}));
     }
 }
 

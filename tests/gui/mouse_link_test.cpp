@@ -16,7 +16,7 @@ namespace {
 
 class RecordingBalloons : public TrayNotifier {
 public:
-    void showBalloon(const std::string& text, const std::string&, bool, int) override { texts.push_back(text); }
+    void showBalloon(const std::string& text, const std::string&, int) override { texts.push_back(text); }
     std::vector<std::string> texts;
 };
 

@@ -10,7 +10,7 @@ namespace q417::test {
 
 class IgnoreBalloons final : public TrayNotifier {
 public:
-    void showBalloon(const std::string&, const std::string&, bool, int) override {}
+    void showBalloon(const std::string&, const std::string&, int) override {}
 };
 
 // Every outside effect of the tray program recorded or scripted: messages, pauses, dialogs and the
