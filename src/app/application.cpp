@@ -85,14 +85,8 @@ bool Application::start() {
     relay_.target = window_.get();
 
     connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
-    connect(tray_.get(), &QtTray::exitChosen, this, [this] {
-        shutDown();
-        emit finished(0);
-    });
-    connect(window_.get(), &CPelmoraDlg::exitRequested, this, [this] {
-        shutDown();
-        emit finished(0);
-    });
+    connect(tray_.get(), &QtTray::exitChosen, this, &Application::exit);
+    connect(window_.get(), &CPelmoraDlg::exitRequested, this, &Application::exit);
 
     const Status opened = device_.open(options_.device, std::cout);
     if (!opened.ok()) {
@@ -148,6 +142,11 @@ void Application::startLink() {
             monitor_->processPending([this](const DeviceChange& change) { connection_->onDeviceChange(change); });
         });
     }
+}
+
+void Application::exit() {
+    shutDown();
+    emit finished(0);
 }
 
 void Application::shutDown() {

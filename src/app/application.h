@@ -53,6 +53,10 @@ public:
     // when a data file given on the command line is unusable (the reason was shown).
     bool start();
 
+    // Exit from the tray menu, the close button or an exit signal: the link closed, the simulated
+    // mouse's state written back, the tray icon removed, then `finished(0)`.
+    void exit();
+
     CPelmoraDlg& window() { return *window_; }
     Configurator& model() { return *model_; }
     DeviceSession& device() { return device_; }

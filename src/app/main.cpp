@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/exit_signals.h"
 #include "app/gui_options.h"
 #include "app/startup_stamp.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Watched from here on: a signal that comes while the program starts ends it once it runs.
+    q417::ExitSignals exitSignals;
 
     // One instance per user: a second one ends at once and quietly.
     QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
 
     q417::Application configurator(options, {});
     QObject::connect(&configurator, &q417::Application::finished, &app, &QApplication::exit);
+    QObject::connect(&exitSignals, &q417::ExitSignals::received, &configurator, &q417::Application::exit);
     if (!configurator.start()) {
         return 3;
     }

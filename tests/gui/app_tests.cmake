@@ -3,6 +3,7 @@ target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/advanced_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/assignment_rows_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/exit_signals_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/basic_page_apply_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/basic_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp
