@@ -5,6 +5,7 @@
 #include "platform/user_data_folder.h"
 #include "platform/xdg_folders.h"
 
+#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -116,7 +117,9 @@ int usageError(std::ostream& err, const std::string& what) {
     return kExitUsage;
 }
 
-// The value of an option given as "--name VALUE" or "--name=VALUE".
+// The value of an option given as "--name VALUE" or "--name=VALUE", the same either way: an empty
+// value is missing, and a leading "~/" is the home folder, as the shell makes it of a separate
+// word but leaves it in "--name=~/...".
 std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
                                        bool& malformed) {
     const std::string& arg = args[i];
@@ -127,10 +130,19 @@ std::optional<std::string> optionValue(const std::vector<std::string>& args, std
         }
         return args[++i];
     }
-    if (arg.rfind(name + "=", 0) == 0 && arg.size() > name.size() + 1) {
-        return arg.substr(name.size() + 1);
+    if (arg.rfind(name + "=", 0) != 0) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    std::string value = arg.substr(name.size() + 1);
+    if (value.empty()) {
+        malformed = true;
+        return std::nullopt;
+    }
+    const char* home = std::getenv("HOME");
+    if ((value == "~" || value.rfind("~/", 0) == 0) && home != nullptr && *home != '\0') {
+        value.replace(0, 1, home);
+    }
+    return value;
 }
 
 using Command = Status (*)(CtlContext&);
@@ -182,7 +194,7 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         } else if (auto trace = optionValue(args, i, "--trace", malformed)) {
             options.mouse.trace = *trace;
         } else if (malformed) {
-            return usageError(err, arg + " needs a value");
+            return usageError(err, arg.substr(0, arg.find('=')) + " needs a value");
         } else if (arg == "--simulate") {
             options.mouse.simulate = true;
         } else if (!arg.empty() && arg[0] == '-') {

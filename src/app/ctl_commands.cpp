@@ -79,7 +79,7 @@ Status ctlDetect(CtlContext& ctx) {
     }
     DeviceCommands(mouse->transport(), mouse->image()).readSensorBlock();
     ctx.out << "ready, sensor kind " << unsigned{mouse->image().sensorKind} << '\n';
-    return mouse->saveState();
+    return mouse->finish(ctx.err);
 }
 
 Status ctlApply(CtlContext& ctx) {
@@ -118,9 +118,9 @@ Status ctlApply(CtlContext& ctx) {
     if (!labelsSaved.ok()) {
         return report(loaded.messages, labelsSaved);
     }
-    status = mouse->saveState();
+    status = mouse->finish(ctx.err);
     if (!status.ok()) {
-        return report(loaded.messages, status);
+        return status;
     }
     if (!notStored.ok()) {
         return notStored;
@@ -142,6 +142,11 @@ Status ctlShow(CtlContext& ctx) {
 }
 
 Status ctlMacrosList(CtlContext& ctx) {
+    // A record.ini that cannot be read is a failure, not a library without macros.
+    if (const Status readable = ProfileFile(ctx.paths.macroLibrary()).readable(); !readable.ok()) {
+        ctx.err << "q417ctl: " << readable.message << '\n';
+        return readable;
+    }
     const MacroLibrary library(ctx.paths.macroLibrary());
     const std::vector<std::string> names = library.listMacroNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -162,6 +167,9 @@ Status ctlMacrosCompile(CtlContext& ctx) {
     }
     Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
+        return report(loaded.messages, status);
+    }
+    if (status = ProfileFile(ctx.paths.macroLibrary()).readable(); !status.ok()) {
         return report(loaded.messages, status);
     }
     const MacroLibrary library(ctx.paths.macroLibrary());

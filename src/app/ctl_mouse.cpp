@@ -17,4 +17,15 @@ Status CtlMouse::open(const CtlMouseOptions& options, std::ostream& stdoutStream
     return status;
 }
 
+Status CtlMouse::finish(std::ostream& err) {
+    const Status saved = session_.saveState();
+    const Status traced = session_.traceStatus();
+    for (const Status& status : {saved, traced}) {
+        if (!status.ok()) {
+            err << "q417ctl: " << status.message << '\n';
+        }
+    }
+    return saved.ok() ? traced : saved;
+}
+
 } // namespace q417

@@ -33,6 +33,9 @@ public:
         status_.listener = std::move(listener);
     }
     Status saveState() { return session_.saveState(); }
+    // The end of a command: the simulated mouse's memory goes back to its state file, and the
+    // trace is checked. Each failure is said on `err`; the first is returned.
+    Status finish(std::ostream& err);
 
 private:
     class StatusListener : public DeviceStatusSink {

@@ -167,7 +167,7 @@ Status ctlWatch(CtlContext& ctx) {
         }
     }
     reader.stop();
-    return mouse->saveState();
+    return mouse->finish(ctx.err);
 }
 
 } // namespace q417

@@ -54,6 +54,8 @@ public:
 
     // Writes the simulated memory back to its state file, once; later calls do nothing.
     Status saveState();
+    // Whether every line of the trace could be written (success without a trace).
+    [[nodiscard]] Status traceStatus() const { return trace_ ? trace_->status() : Status::success(); }
 
 private:
     DeviceStatusSink& status_;

@@ -2,6 +2,7 @@
 
 #include "platform/atomic_file.h"
 
+#include <cerrno>
 #include <nlohmann/json.hpp>
 #include <system_error>
 
@@ -120,6 +121,14 @@ std::string simStateJson(const SimulatedMouseMemory& memory) {
 Status loadSimState(const std::filesystem::path& path, SimulatedMouseMemory& memory) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) {
+        // Said now, before the mouse is used, rather than found when its memory is to be kept.
+        const std::filesystem::path folder = folderOf(path);
+        if (!std::filesystem::is_directory(folder, ec)) {
+            return Status::failure(ErrorKind::DataFile,
+                                   "cannot keep the simulator state in " + path.string() + ": the folder " +
+                                       folder.string() + " does not exist",
+                                   ENOENT);
+        }
         memory = factoryMouseMemory();
         return Status::success();
     }
@@ -143,7 +152,11 @@ Status loadSimState(const std::filesystem::path& path, SimulatedMouseMemory& mem
 
 Status saveSimState(const std::filesystem::path& path, const SimulatedMouseMemory& memory) {
     try {
-        return replaceFileAtomically(path, simStateJson(memory));
+        Status saved = replaceFileAtomically(path, simStateJson(memory));
+        if (!saved.ok()) {
+            saved.message = "simulator state not kept: " + saved.message;
+        }
+        return saved;
     } catch (const json::exception& e) {
         return Status::failure(ErrorKind::DataFile, path.string() + ": " + e.what());
     }

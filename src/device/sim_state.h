@@ -26,7 +26,8 @@ Status parseSimState(std::string_view text, SimulatedMouseMemory& memory);
 // Every area, in the order above, one area (or one row) per line.
 std::string simStateJson(const SimulatedMouseMemory& memory);
 
-// Factory memory with the file's areas over it. A missing file gives factory memory.
+// Factory memory with the file's areas over it. A missing file gives factory memory; a missing
+// file in a folder that does not exist is a failure, for the memory could not be kept there.
 Status loadSimState(const std::filesystem::path& path, SimulatedMouseMemory& memory);
 
 // Writes every area, replacing the file atomically.

@@ -1,15 +1,36 @@
 #include "device/trace.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
+#include <utility>
 
 namespace q417 {
 
-TraceSink::TraceSink(std::ostream& out)
-    : out_(out) {}
+TraceSink::TraceSink(std::ostream& out, std::string name)
+    : out_(out)
+    , name_(std::move(name)) {}
 
 TraceSink::TraceSink(const std::filesystem::path& file)
     : file_(file, std::ios::out | std::ios::app)
-    , out_(file_) {}
+    , out_(file_)
+    , name_(file.string()) {}
+
+Status TraceSink::status() const {
+    if (error_ == 0) {
+        return Status::success();
+    }
+    return Status::failure(ErrorKind::DataFile, "cannot write the trace to " + name_ + ": " + std::strerror(error_),
+                           error_);
+}
+
+void TraceSink::writeLine(const std::string& line) {
+    errno = 0;
+    out_ << line << std::flush;
+    if (!out_ && error_ == 0) {
+        error_ = errno != 0 ? errno : EIO;
+    }
+}
 
 void TraceSink::featureSent(const Frame& frame) {
     bytesLine("SET", frame);
@@ -28,8 +49,7 @@ void TraceSink::inputReport(std::span<const std::uint8_t> data) {
 }
 
 void TraceSink::sleep(unsigned ms) {
-    // Flushed line by line so a trace stays useful when the program dies halfway.
-    out_ << "SLEEP " << ms << '\n' << std::flush;
+    writeLine("SLEEP " + std::to_string(ms) + '\n');
 }
 
 void TraceSink::comment(std::string_view text) {
@@ -37,7 +57,7 @@ void TraceSink::comment(std::string_view text) {
     for (const char c : text) {
         line += (c == '\n' || c == '\r') ? ' ' : c;
     }
-    out_ << line << '\n' << std::flush;
+    writeLine(line + '\n');
 }
 
 void TraceSink::bytesLine(std::string_view tag, std::span<const std::uint8_t> bytes) {
@@ -50,7 +70,7 @@ void TraceSink::bytesLine(std::string_view tag, std::span<const std::uint8_t> by
         line += kHex[b & 0x0F];
     }
     line += '\n';
-    out_ << line << std::flush;
+    writeLine(line);
 }
 
 } // namespace q417

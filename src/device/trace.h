@@ -1,12 +1,14 @@
 #pragma once
 
 #include "device/frame.h"
+#include "platform/result.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace q417 {
@@ -24,14 +26,17 @@ namespace q417 {
 // shown. Golden files compare against this format: keep it stable.
 class TraceSink {
 public:
-    // Writes to `out`, which must outlive the sink.
-    explicit TraceSink(std::ostream& out);
+    // Writes to `out`, which must outlive the sink; `name` says where that is, for messages.
+    explicit TraceSink(std::ostream& out, std::string name = "standard output");
     // Appends to `file`, creating it if needed; isOpen() tells whether that worked.
     explicit TraceSink(const std::filesystem::path& file);
     TraceSink(const TraceSink&) = delete;
     TraceSink& operator=(const TraceSink&) = delete;
 
     [[nodiscard]] bool isOpen() const { return static_cast<bool>(out_); }
+    // A failure, naming the trace and the reason, once a line could not be written (a full disk,
+    // /dev/full, a closed pipe); the lines after it are lost.
+    [[nodiscard]] Status status() const;
 
     void featureSent(const Frame& frame);
     void featureRead(const Frame& frame);
@@ -43,9 +48,13 @@ public:
 
 private:
     void bytesLine(std::string_view tag, std::span<const std::uint8_t> bytes);
+    // Writes one whole line and flushes it, so a trace stays useful when the program dies halfway.
+    void writeLine(const std::string& line);
 
     std::ofstream file_;
     std::ostream& out_;
+    std::string name_;
+    int error_ = 0; // errno of the first line that could not be written
 };
 
 } // namespace q417

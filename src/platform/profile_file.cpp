@@ -40,6 +40,12 @@ bool ProfileFile::exists() const {
     return std::filesystem::exists(path_, ec);
 }
 
+Status ProfileFile::readable() const {
+    ProfileDocument doc;
+    TextEncoding encoding{};
+    return load(doc, encoding);
+}
+
 Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
     encoding = TextEncoding::Utf8;
     if (!exists()) {

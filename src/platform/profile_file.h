@@ -25,6 +25,9 @@ public:
         : path_(std::move(path)) {}
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
     [[nodiscard]] bool exists() const;
+    // Whether the file can be read now: a missing one can (it reads as empty); a folder, a pipe or a
+    // file this user may not read cannot, and the status names the file and the reason.
+    [[nodiscard]] Status readable() const;
 
     // The key's value, or `fallback` when the file, section or key is missing.
     [[nodiscard]] std::string readString(std::string_view section, std::string_view key,

@@ -77,7 +77,12 @@ TEST_P(CtlFailureMessages, NameTheFileAndTheReason) {
     ::chmod(dir.path().c_str(), 0777); // the ordinary user may make files in it
     c.damage(dir);
     std::vector<std::string> args{"--data-dir", dir.path().string(), "--simulate"};
-    args.insert(args.end(), c.command.begin(), c.command.end());
+    for (std::string arg : c.command) {
+        if (const std::size_t at = arg.find("DIR"); at != std::string::npos) {
+            arg.replace(at, 3, dir.path().string());
+        }
+        args.push_back(arg);
+    }
     const std::optional<CtlRun> r = ctlAsOrdinaryUser(args);
     ASSERT_TRUE(r.has_value()) << "could not run as an ordinary user";
     EXPECT_EQ(r->code, kExitDataFile) << r->err;
@@ -86,7 +91,7 @@ TEST_P(CtlFailureMessages, NameTheFileAndTheReason) {
     for (std::string line; std::getline(lines, line); ++count) {
         if (count < c.lines.size()) {
             std::string expected = c.lines[count];
-            if (const std::size_t at = expected.find("DIR"); at != std::string::npos) {
+            for (std::size_t at; (at = expected.find("DIR")) != std::string::npos;) {
                 expected.replace(at, 3, dir.path().string());
             }
             EXPECT_NE(line.find(expected), std::string::npos) << line << "\nexpected: " << expected;
@@ -130,11 +135,66 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {"show"},
                     {"DIR/config.bin cannot be loaded: it cannot be reached (Too many levels of symbolic links)"}},
+        // A failure is never silent, and never an exit code of 0.
+        MessageCase{"RecordIniIsAFolderOnList",
+                    [](const TempDir& d) {
+                        std::filesystem::remove(d / "record.ini");
+                        std::filesystem::create_directory(d / "record.ini");
+                    },
+                    {"macros", "list"},
+                    {"cannot read DIR/record.ini: it is a folder"}},
+        MessageCase{"RecordIniIsAFolderOnCompile",
+                    [](const TempDir& d) {
+                        std::filesystem::remove(d / "record.ini");
+                        std::filesystem::create_directory(d / "record.ini");
+                    },
+                    {"macros", "compile"},
+                    {"cannot read DIR/record.ini: it is a folder"}},
+        MessageCase{"RecordIniIsAPipe",
+                    [](const TempDir& d) {
+                        std::filesystem::remove(d / "record.ini");
+                        ::mkfifo((d / "record.ini").c_str(), 0666);
+                    },
+                    {"macros", "list"},
+                    {"cannot read DIR/record.ini: it is not a regular file"}},
+        MessageCase{"UnreadableRecordIni",
+                    [](const TempDir& d) { chmodFile(d, "record.ini", 0); },
+                    {"macros", "compile"},
+                    {"cannot read DIR/record.ini: Permission denied"}},
+        MessageCase{"SimulatorStateInAMissingFolder",
+                    [](const TempDir&) {},
+                    {"--sim-state", "DIR/missing/s.json", "detect"},
+                    {"cannot keep the simulator state in DIR/missing/s.json: the folder DIR/missing does not exist"}},
+        MessageCase{"TraceToAFullDisk",
+                    [](const TempDir&) {},
+                    {"--trace", "/dev/full", "detect"},
+                    {"cannot write the trace to /dev/full: No space left on device"}},
         MessageCase{"ConfigOneByteTooLong",
                     [](const TempDir& d) { d.write("config.bin", std::string(1987, '\0')); },
                     {"apply"},
                     {"DIR/config.bin cannot be loaded: it is 1987 bytes long, not a settings file of 1986 bytes"}}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// The simulator state is written at the end of the command: its folder went away meanwhile.
+TEST(CtlFailures, AStateThatCannotBeKeptAtTheEndIsSaid) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "state");
+    test::RecordingSleeper sleeper;
+    sleeper.onPause = [&](unsigned) {
+        std::filesystem::remove_all(dir / "state");
+    };
+    CtlSeams seams;
+    seams.sleeper = &sleeper;
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string state = (dir / "state" / "s.json").string();
+    const int code = runCtl({"--sim-state", state, "detect"}, out, err, seams);
+    EXPECT_EQ(code, kExitDataFile);
+    EXPECT_EQ(out.str(), "ready, sensor kind 0\n");
+    EXPECT_NE(err.str().find("simulator state not kept: cannot write " + state + ": No such file or directory"),
+              std::string::npos)
+        << err.str();
+}
 
 } // namespace
 } // namespace q417

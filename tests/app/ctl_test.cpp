@@ -3,7 +3,9 @@
 #include "config/factory_defaults.h"
 #include "support/temp_dir.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 
 namespace q417 {
@@ -54,6 +56,9 @@ TEST(Ctl, ErrorsAreExplainedOnStderrWithTheirExitCode) {
         {{}, kExitUsage, {"no command"}},
         {{"--data-dir"}, kExitUsage, {"--data-dir needs a value"}},
         {{"--bogus", "show"}, kExitUsage, {"unknown option --bogus"}},
+        {{"--data-dir=", "show"}, kExitUsage, {"--data-dir needs a value"}},
+        {{"--trace=", "--simulate", "detect"}, kExitUsage, {"--trace needs a value"}},
+        {{"--sim-state=", "detect"}, kExitUsage, {"--sim-state needs a value"}},
         {{"frobnicate"}, kExitUsage, {"unknown command"}},
         {{"--data-dir", d, "show"},
          kExitDataFile,
@@ -84,6 +89,45 @@ TEST(Ctl, WrongSizedConfigIsADataFileError) {
     const CtlRun r = ctl({"--data-dir=" + dir.path().string(), "show"});
     EXPECT_EQ(r.code, kExitDataFile);
     EXPECT_NE(r.err.find("1986 bytes"), std::string::npos);
+}
+
+// Sets an environment variable for a scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value)
+        : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        ::setenv(name, value.c_str(), 1);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// "--data-dir=~/x" reaches q417ctl as typed, where the shell has made "--data-dir ~/x" the home folder.
+TEST(Ctl, AnOptionWithAnEqualsSignWorksAsWithASpace) {
+    TempDir home;
+    std::filesystem::create_directory(home / "data");
+    home.write("data/config.bin", configFileBytes(factoryConfig(), 0));
+    const ScopedEnv env("HOME", home.path().string());
+    const CtlRun spaced = ctl({"--data-dir", (home / "data").string(), "show"});
+    for (const std::string& given : {"--data-dir=" + (home / "data").string(), std::string("--data-dir=~/data")}) {
+        const CtlRun r = ctl({given, "show"});
+        EXPECT_EQ(r.code, kExitOk) << given << ": " << r.err;
+        EXPECT_EQ(r.out, spaced.out) << given;
+    }
 }
 
 TEST(Ctl, HelpDocumentsCommandsOptionsAndExitCodes) {

@@ -83,6 +83,15 @@ TEST(SimState, MissingFileGivesFactoryMemory) {
     EXPECT_EQ(mouse.memory(), factoryMouseMemory());
 }
 
+TEST(SimState, AMissingFileInAMissingFolderFailsAtOnce) {
+    test::TempDir dir;
+    SimulatedMouse mouse;
+    const Status status = mouse.loadState(dir / "no-such-folder" / "sim.json");
+    EXPECT_EQ(status.kind, ErrorKind::DataFile);
+    EXPECT_NE(status.message.find((dir / "no-such-folder").string() + " does not exist"), std::string::npos)
+        << status.message;
+}
+
 TEST(SimState, MissingKeysKeepFactoryValuesAndUnknownKeysAreIgnored) {
     test::TempDir dir;
     dir.write("sim.json", R"({"reportRate": 2, "dpiStages": [1,2,3,4,128,128,128,128], "firmware": "x"})");

@@ -1,6 +1,7 @@
 #include "device/trace.h"
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -75,6 +76,26 @@ TEST(TraceFile, UnopenableFileIsReported) {
     TraceSink trace(dir / "missing-folder" / "trace.txt");
     EXPECT_FALSE(trace.isOpen());
     trace.comment("goes nowhere"); // must not crash
+}
+
+// A stream whose every write fails, as on a full disk.
+class FullDisk : public std::streambuf {
+protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+};
+
+TEST(TraceFile, AWriteThatFailsIsReportedWithTheTracesName) {
+    FullDisk disk;
+    std::ostream out(&disk);
+    TraceSink trace(out, "the pipe");
+    EXPECT_TRUE(trace.status().ok());
+    trace.sleep(5);
+    trace.comment("lost too");
+    EXPECT_EQ(trace.status().kind, ErrorKind::DataFile);
+    EXPECT_EQ(trace.status().message, "cannot write the trace to the pipe: No space left on device");
 }
 
 } // namespace
