@@ -2,6 +2,7 @@
 
 #include "config/device_commands.h"
 #include "pages/basic_page_rules.h"
+#include "skin/skin_choice.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
 #include "skin/skin_image.h"
@@ -46,6 +47,7 @@ CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& m
 }
 
 void CPelmoraDlg::initialise() {
+    startProblem_ = model_.ui().problem;
     applySkin();
     basicPage_ = new BasicPage({.window = *this,
                                 .painter = painter_,
@@ -110,8 +112,22 @@ void CPelmoraDlg::drawFrame() {
 }
 
 void CPelmoraDlg::applySkin() {
-    painter_.setSkinFolder(q417::skinFolder(model_.paths(), model_.ui().skinName));
+    const UsableSkin choice =
+        chooseUsableSkin(model_.paths().skinRoots(), model_.ui().skinName, [](const std::filesystem::path& folder) {
+            const std::optional<QSize> size = skinImageSize(skinImagePath(folder, skin::kMainBackground));
+            return size ? std::optional(std::pair{size->width(), size->height()}) : std::nullopt;
+        });
+    painter_.setSkinFolder(choice.folder.value_or(q417::skinFolder(model_.paths(), {})));
     fontsReady_ = false; // the colour may have changed too
+    // Said once per run and problem: a window drawn from another skin than asked for needs a reason.
+    std::string problem = std::exchange(startProblem_, {});
+    if (!choice.problem.empty() && choice.problem != lastSkinProblem_) {
+        lastSkinProblem_ = choice.problem;
+        problem += (problem.empty() ? "" : "\n") + choice.problem;
+    }
+    if (!problem.empty()) {
+        messages_.showMessage(problem, "Warning");
+    }
 }
 
 void CPelmoraDlg::ensureFonts() {

@@ -126,6 +126,8 @@ private:
     PageShown shown_ = PageShown::Rebuilding;
     bool basicPageInitialised_ = false;
     bool hideMinimises_ = false;
+    std::string startProblem_;    // what was wrong with str.ini, said with the first skin
+    std::string lastSkinProblem_; // the skin problem last said
     std::function<void(const QString&)> openUrl_;
 };
 

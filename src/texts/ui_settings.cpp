@@ -19,11 +19,21 @@ UiSettings readUiSettings(const ProfileFile& uiSettings) {
     settings.languageCode = uiSettings.readString(kSection, "Lan");
     settings.language = languageFromCode(settings.languageCode);
     settings.labels = readButtonLabels(uiSettings, settings.language);
+    bool anyColour = false;
     for (std::size_t i = 0; i < kColourKeys.size(); ++i) {
         // Conversion to an unsigned type keeps the low bits, negative values included.
         settings.textColour[i] = static_cast<std::uint8_t>(uiSettings.readInt(kSection, kColourKeys[i], 0));
+        anyColour = anyColour || !uiSettings.readString(kSection, kColourKeys[i]).empty();
     }
     settings.skinName = uiSettings.readString(kSection, kSkinKey);
+    if (!anyColour) {
+        settings.textColour = kFactoryTextColour;
+        const std::string where = uiSettings.path().string();
+        settings.problem = !uiSettings.exists()     ? where + " is missing."
+                           : !uiSettings.document() ? where + " cannot be read."
+                                                    : where + " holds no interface colour.";
+        settings.problem += " The program starts with its own settings.";
+    }
     return settings;
 }
 

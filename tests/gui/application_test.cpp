@@ -2,6 +2,7 @@
 #include "config/factory_defaults.h"
 #include "device/sim_state.h"
 #include "program_seams.h"
+#include "screenshots.h"
 #include "support/scripted_hid_system.h"
 #include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
@@ -240,7 +241,41 @@ TEST_F(ApplicationTest, MouseEventsBecomeBalloonsInTheUsersLanguage) {
     EXPECT_EQ(balloons.shown[0].timeoutMs, 5000);
 }
 
+// A str.ini whose skin cannot be used gave an all-black window without a close button: the window
+// now takes a skin that exists, with a readable colour, and says once what was wrong.
+TEST_F(ApplicationTest, AnUnusableSkinOrStrIniFallsBackToTheDefaultSkinAndSaysSo) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> strIni; // nothing: no str.ini at all
+        std::string said;                  // the start of the one message
+    };
+    const Case cases[] = {
+        {"skin missing", "[Skins]\nLan=EN\nRColor=230\nGColor=230\nBColor=230\nPath=Gone\n", "The skin \"Gone\""},
+        {"path out of Skins", "[Skins]\nRColor=1\nGColor=1\nBColor=1\nPath=../../../../etc\n", "The skin path"},
+        {"no str.ini", std::nullopt, (dir / "str.ini").string() + " is missing."},
+        {"empty str.ini", "", (dir / "str.ini").string() + " holds no interface colour."},
+    };
+    test::copyBuiltSkins(dir.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(dir / "str.ini");
+        if (c.strIni) {
+            dir.write("str.ini", *c.strIni);
+        }
+        messages.messages.clear();
+        start();
+        EXPECT_EQ(window().skinFolder(), dir / "Skins" / "Default");
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages.front().text.rfind(c.said, 0), 0u) << messages.messages.front().text;
+        EXPECT_EQ(messages.messages.front().caption, "Warning");
+        window().rebuildCurrentPage();
+        EXPECT_EQ(messages.messages.size(), 1u) << "said once";
+        app.reset();
+    }
+}
+
 TEST_F(ApplicationTest, SkinsDialogConfirmedWritesTheSkinAndShowsTheWindowCancelChangesNothing) {
+    test::copyBuiltSkins(dir.path());
     start();
     const std::string before = dir.read("str.ini");
     window().dispatchClick({705, 10}); // cancelled

@@ -6,6 +6,7 @@
 #include "pages/lighting_layout.h"
 #include "platform/profile_file.h"
 #include "program_seams.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
@@ -45,6 +46,7 @@ TEST(BasicPageApply, EditsOnThePageReachConfigBinAndTheMouse) {
     const std::string recordBefore = configFileBytes(factoryConfig(), 0);
     dir.write("config.bin", recordBefore);
     dir.write("str.ini", factoryUiSettingsText());
+    test::copyBuiltSkins(dir.path());
     test::ProgramSeams program;
     GuiOptions options;
     options.dataDir = dir.path();

@@ -34,6 +34,14 @@ inline void saveShot(QWidget& widget, const std::filesystem::path& file) {
     saveShot(widget.grab().toImage(), file);
 }
 
+// The skins the build draws, copied into a data folder's Skins: a window asked for a skin that is
+// not there says so and draws another.
+inline void copyBuiltSkins(const std::filesystem::path& dataDir) {
+    std::filesystem::create_directories(dataDir / "Skins");
+    std::filesystem::copy(Q417_SKINS_DIR, dataDir / "Skins",
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
+}
+
 // A dialog's host in skin folder `skin`, at the screen's origin, with a light text colour.
 inline DialogHost shotHost(const std::filesystem::path& skin, Language language) {
     return {DialogSkin{skin, {230, 230, 230}, skinFont(textFont(language))}, language, QPoint(0, 0), nullptr};

@@ -21,16 +21,26 @@ protected:
     ProfileFile file{dir / "str.ini"};
 };
 
-TEST_F(UiSettingsFile, MissingFileGivesEnglishBlackAndNoSkin) {
+// A missing, empty or colourless str.ini gave black text on the dark skins; it now gives the factory
+// colour and says what was wrong, once.
+TEST_F(UiSettingsFile, WithoutAColourTheFactoryColourIsReadableAndTheUserIsTold) {
     const UiSettings settings = readUiSettings(file);
     EXPECT_EQ(settings.language, Language::English);
     EXPECT_EQ(settings.languageCode, "");
-    EXPECT_EQ(settings.textColour, (std::array<std::uint8_t, 3>{0, 0, 0}));
+    EXPECT_EQ(settings.textColour, kFactoryTextColour);
     EXPECT_EQ(settings.skinName, "");
     EXPECT_EQ(settings.labels, KeyLabels{});
+    EXPECT_EQ(settings.problem, (dir / "str.ini").string() + " is missing. The program starts with its own settings.");
     EXPECT_EQ(textFont(settings.language).family, "Arial");
     EXPECT_EQ(titleFont(settings.language).family, "Tahoma");
     EXPECT_FALSE(file.exists()) << "reading never creates the file";
+
+    for (const std::string_view text : {std::string_view{}, std::string_view{"\x01\x02garbage\n"}}) {
+        const UiSettings damaged = readWith(text);
+        EXPECT_EQ(damaged.textColour, kFactoryTextColour);
+        EXPECT_NE(damaged.problem.find("holds no interface colour"), std::string::npos) << damaged.problem;
+    }
+    EXPECT_EQ(readWith("[Skins]\nBColor=0\n").problem, "") << "a colour the user set stays, black included";
 }
 
 TEST_F(UiSettingsFile, LanguageFromTheWholeCodeAsTheFileHoldsIt) {
