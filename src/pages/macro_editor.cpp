@@ -145,7 +145,8 @@ void MacroEditor::createControls() {
     macroList_ = makeList(al::kMacroList);
     eventList_ = makeList(al::kEventList);
     eventList_->setMouseTracking(true);
-    eventList_->viewport()->installEventFilter(this);
+    eventViewport_ = eventList_->viewport();
+    eventViewport_->installEventFilter(this);
     eventList_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(eventList_, &QListWidget::customContextMenuRequested, this, &MacroEditor::showContextMenu);
     connect(eventList_, &QListWidget::itemDoubleClicked, this, [this] { editDelay(); });
@@ -187,6 +188,9 @@ void MacroEditor::createControls() {
 void MacroEditor::destroyControls() {
     recorder_->stop();
     mouseEvents_->close();
+    if (!eventViewport_.isNull()) {
+        eventViewport_->removeEventFilter(this); // the list's teardown must not come back here
+    }
     delete macroList_.data();
     delete eventList_.data();
     delete nameBox_.data();
@@ -427,7 +431,8 @@ void MacroEditor::showContextMenu(QPoint at) {
 
 bool MacroEditor::eventFilter(QObject* watched, QEvent* event) {
     // The line under the pointer, or the last when the pointer is past it, becomes the selection.
-    if (!eventList_.isNull() && watched == eventList_->viewport() && event->type() == QEvent::MouseMove &&
+    // Compared as objects only: a list being destroyed is no longer a list.
+    if (event->type() == QEvent::MouseMove && watched == eventViewport_.data() && !eventList_.isNull() &&
         eventList_->count() > 0) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         const QModelIndex index = eventList_->indexAt(at);

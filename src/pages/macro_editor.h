@@ -108,6 +108,7 @@ private:
     MacroRecorder* recorder_;
     QPointer<QListWidget> macroList_;
     QPointer<QListWidget> eventList_;
+    QPointer<QWidget> eventViewport_; // the event list's viewport, watched for hover selection
     QPointer<QLineEdit> nameBox_;
     QPointer<QLineEdit> loopBox_;
     QPointer<QLabel> mouseEventBox_;
