@@ -33,6 +33,15 @@ struct Fixture {
         q417::MouseConfig config = q417::factoryConfig();
         config.banks[0].function[2] = 0; // a second left click, so row 1's list may open
         dir.write("config.bin", q417::configFileBytes(config, 1));
+        // A full macro library: twelve macros of twenty lines.
+        std::string macros;
+        for (int m = 0; m < 12; ++m) {
+            macros += "[Macro " + std::to_string(m) + "]\nItemCount=20\n";
+            for (int line = 0; line < 20; ++line) {
+                macros += "Item" + std::to_string(line) + "=" + (line % 2 == 0 ? "A   Dn" : "50 ms") + "\n";
+            }
+        }
+        dir.write("record.ini", macros);
         q417::GuiOptions options;
         options.dataDir = dir.path();
         options.device.simulate = true;
@@ -116,6 +125,20 @@ void BM_FunctionListOpen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FunctionListOpen)->Unit(benchmark::kMicrosecond);
+
+// The advanced page built from the record, its macro area filled from record.ini.
+void BM_AdvancedPageSwitch(benchmark::State& state) {
+    auto& window = fixture().app->window();
+    for (auto _ : state) {
+        window.dispatchClick({80, 70}); // next page
+        window.repaint();
+        state.PauseTiming();
+        window.dispatchClick({34, 74}); // and back
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AdvancedPageSwitch)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
