@@ -186,6 +186,18 @@ std::uint8_t keyNameToUsage(std::string_view name) {
     return codeOfName(kKeyNames, name);
 }
 
+std::string_view usageKeyName(std::uint8_t usage) {
+    if (usage == 0) {
+        return {};
+    }
+    for (const NamedCode& entry : kKeyNames) {
+        if (entry.code == usage) {
+            return entry.name;
+        }
+    }
+    return {};
+}
+
 std::uint8_t modifierNameToBit(std::string_view name) {
     return codeOfName(kModifiers, name);
 }

@@ -16,6 +16,10 @@ inline constexpr std::size_t kFireKeyRowCount = 61;
 // Keyboard usage (0x04..0x63, 0xE0..0xE7) or mouse-button code (0xF0..0xF2) of a key name.
 [[nodiscard]] std::uint8_t keyNameToUsage(std::string_view name);
 
+// The key name of a keyboard usage or mouse-button code: the reverse of keyNameToUsage; empty for a
+// code no name gives.
+[[nodiscard]] std::string_view usageKeyName(std::uint8_t usage);
+
 // Bit of the keyboard report's modifier byte for a modifier name such as "Left Ctrl".
 [[nodiscard]] std::uint8_t modifierNameToBit(std::string_view name);
 

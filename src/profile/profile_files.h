@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/data_paths.h"
+#include "platform/result.h"
+#include "profile/profile_data.h"
+
+#include <string>
+#include <string_view>
+
+namespace q417 {
+
+// The setup the data folder holds: config.bin (which must be whole), the macros of record.ini in
+// file order with the repeat counts of their slots, and the str.ini labels of every language.
+// A library of more than twelve macros cannot be a profile and is refused.
+Status loadProfileData(const DataPaths& paths, ProfileData& profile);
+
+// Writes the three files of a profile together: config.bin (first-run flag 1, so the labels are
+// kept), record.ini whole, and the label sections of str.ini (its other settings stay). Every new
+// text is made before the first write, and a failed write puts back the files written before it,
+// so a failure leaves the folder as it was. The caller holds the data folder's lock.
+Status saveProfileData(const DataPaths& paths, const ProfileData& profile);
+
+// loadProfileData() as profile text.
+Status exportProfile(const DataPaths& paths, std::string& json);
+
+// Reads and checks `json` whole, then saveProfileData(); a refused profile changes nothing.
+Status importProfile(const DataPaths& paths, std::string_view json);
+
+} // namespace q417
