@@ -21,7 +21,9 @@ protected:
     void SetUp() override {
         dir.write("str.ini", factoryUiSettingsText());
         std::ostringstream standardOutput;
-        ASSERT_TRUE(session.open({.simulate = true}, standardOutput).ok());
+        DeviceOptions options;
+        options.simulate = true;
+        ASSERT_TRUE(session.open(options, standardOutput).ok());
         ASSERT_EQ(session.backend().openDevice(), DeviceOpen::Opened);
         session.transport().handshake();
         ASSERT_TRUE(session.deviceReady());
