@@ -36,6 +36,16 @@ Commands:
   macros list      the macros of record.ini in file order with their slot numbers
   macros compile   rebuild the macro slots of config.bin from record.ini, as saving
                    a macro does, and write config.bin back with its flag unchanged
+  profile list | save NAME | load NAME | export FILE | import FILE | delete NAME
+                   a profile is the whole setup (config.bin, the macros of
+                   record.ini, the button labels of str.ini) as one JSON file. save
+                   keeps the setup as a named profile in the data folder's profiles/,
+                   load puts a named one back, export writes the setup to FILE and
+                   import reads it from FILE (- for standard output or input). load
+                   and import check the whole profile first, refuse a bad one with the
+                   path of its first bad field and change nothing then; they replace
+                   the three files together and change only the files, unless
+                   --apply is given: then the mouse is written as apply does
   autostart on|off|status
                    start the tray program (Tarvell-Q417, beside q417ctl) at login in
                    the system tray, or no longer: writes or removes the user's XDG
@@ -62,6 +72,7 @@ Options:
                        IN d0 .. d31   input report of the control collection
                        SLEEP n        pacing pause of n milliseconds
                        # text         comment
+  --apply            with profile load or import: write the mouse afterwards
   -h, --help         print this help and exit
 
 Without --simulate or --sim-state the commands use the mouse plugged into this
@@ -85,6 +96,7 @@ struct Options {
     std::optional<std::filesystem::path> dataDir;
     CtlMouseOptions mouse;
     std::vector<std::string> command;
+    bool applyToMouse = false;
 };
 
 int exitCodeFor(ErrorKind kind) {
@@ -161,6 +173,12 @@ const CommandEntry* findCommand(const std::vector<std::string>& words) {
         {{"show"}, ctlShow},
         {{"macros", "list"}, ctlMacrosList},
         {{"macros", "compile"}, ctlMacrosCompile},
+        {{"profile", "list"}, ctlProfileList},
+        {{"profile", "save"}, ctlProfileSave},
+        {{"profile", "load"}, ctlProfileLoad},
+        {{"profile", "export"}, ctlProfileExport},
+        {{"profile", "import"}, ctlProfileImport},
+        {{"profile", "delete"}, ctlProfileDelete},
         {{"autostart", "on"}, ctlAutostartOn, false},
         {{"autostart", "off"}, ctlAutostartOff, false},
         {{"autostart", "status"}, ctlAutostartStatus, false},
@@ -197,7 +215,9 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return usageError(err, arg.substr(0, arg.find('=')) + " needs a value");
         } else if (arg == "--simulate") {
             options.mouse.simulate = true;
-        } else if (!arg.empty() && arg[0] == '-') {
+        } else if (arg == "--apply") {
+            options.applyToMouse = true;
+        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             return usageError(err, "unknown option " + arg);
         } else {
             options.command.push_back(arg);
@@ -205,6 +225,12 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (options.command.empty()) {
         return usageError(err, "no command given");
+    }
+    // A profile command's name or file follows its two words.
+    std::vector<std::string> operands;
+    if (options.command.size() > 2 && options.command[0] == "profile") {
+        operands.assign(options.command.begin() + 2, options.command.end());
+        options.command.resize(2);
     }
     const CommandEntry* command = findCommand(options.command);
     if (command == nullptr) {
@@ -222,7 +248,10 @@ int runCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
                    seams.stopFd,
                    seams.lockWait,
                    programDir(seams),
-                   seams.configHome.empty() ? xdgConfigHome() : seams.configHome};
+                   seams.configHome.empty() ? xdgConfigHome() : seams.configHome,
+                   operands,
+                   options.applyToMouse,
+                   seams.in};
     if (command->usesDataFiles) {
         if (const Status prepared = prepareDataFolder(ctx.paths); !prepared.ok()) {
             err << "q417ctl: " << prepared.message << '\n';

@@ -3,6 +3,7 @@
 #include "platform/data_folder_lock.h"
 
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ struct CtlSeams {
     LockWait lockWait{};                // while another program holds the data folder; null: real pauses
     std::filesystem::path programDir{}; // where the executables lie; empty: this executable's folder
     std::filesystem::path configHome{}; // the user's configuration folder; empty: $XDG_CONFIG_HOME or ~/.config
+    std::istream* in = nullptr;         // what "-" reads; null: standard input
 };
 
 // Runs q417ctl with its arguments (without the program name); everything it prints goes to `out`

@@ -6,7 +6,10 @@
 #include "platform/data_paths.h"
 
 #include <filesystem>
+#include <istream>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace q417 {
 
@@ -17,11 +20,14 @@ struct CtlContext {
     CtlMouseOptions mouse;
     std::ostream& out;
     std::ostream& err;
-    DeviceMonitor* monitor = nullptr;   // null: udev
-    int stopFd = -1;                    // -1: SIGINT and SIGTERM
-    LockWait lockWait{};                // null: real pauses while another program holds the data folder
-    std::filesystem::path programDir{}; // where the executables lie
-    std::filesystem::path configHome{}; // the user's configuration folder; empty when unknown
+    DeviceMonitor* monitor = nullptr;    // null: udev
+    int stopFd = -1;                     // -1: SIGINT and SIGTERM
+    LockWait lockWait{};                 // null: real pauses while another program holds the data folder
+    std::filesystem::path programDir{};  // where the executables lie
+    std::filesystem::path configHome{};  // the user's configuration folder; empty when unknown
+    std::vector<std::string> operands{}; // the words after "profile <verb>": a name or a file
+    bool applyToMouse = false;           // --apply: load and import also write the mouse
+    std::istream* in = nullptr;          // "-" reads this; null: standard input
 };
 
 Status ctlDetect(CtlContext& ctx);
@@ -35,5 +41,12 @@ Status ctlWatch(CtlContext& ctx);
 Status ctlAutostartOn(CtlContext& ctx);
 Status ctlAutostartOff(CtlContext& ctx);
 Status ctlAutostartStatus(CtlContext& ctx);
+// Profiles of the whole setup (ctl_profile.cpp).
+Status ctlProfileList(CtlContext& ctx);
+Status ctlProfileSave(CtlContext& ctx);
+Status ctlProfileLoad(CtlContext& ctx);
+Status ctlProfileExport(CtlContext& ctx);
+Status ctlProfileImport(CtlContext& ctx);
+Status ctlProfileDelete(CtlContext& ctx);
 
 } // namespace q417

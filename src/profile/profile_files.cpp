@@ -43,13 +43,23 @@ std::string recordIniText(const std::vector<ProfileMacro>& macros) {
 std::string uiSettingsText(std::string_view oldText, const ProfileData& profile) {
     ProfileDocument doc = ProfileDocument::parse(oldText);
     for (std::size_t lang = 0; lang < kLanguageCount; ++lang) {
+        const std::string_view section = labelSectionName(static_cast<Language>(lang));
+        bool allEmpty = true;
+        for (const auto& mode : profile.labels[lang]) {
+            for (const std::string& label : mode) {
+                allEmpty = allEmpty && label.empty();
+            }
+        }
+        if (allEmpty && doc.entries(section).empty()) {
+            continue; // no labels in a language that has none yet: the file stays as it is
+        }
         ProfileEntries entries;
         for (std::size_t mode = 0; mode < kModeCount; ++mode) {
             for (std::size_t button = 0; button < kButtonCount; ++button) {
                 entries.emplace_back(buttonLabelKey(mode, button), profile.labels[lang][mode][button]);
             }
         }
-        doc.replaceSection(labelSectionName(static_cast<Language>(lang)), entries);
+        doc.replaceSection(section, entries);
     }
     return doc.text();
 }
