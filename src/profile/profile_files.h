@@ -23,7 +23,9 @@ Status saveProfileData(const DataPaths& paths, const ProfileData& profile);
 // loadProfileData() as profile text.
 Status exportProfile(const DataPaths& paths, std::string& json);
 
-// Reads and checks `json` whole, then saveProfileData(); a refused profile changes nothing.
+// Reads and checks `json` whole, then saveProfileData(); a refused profile changes nothing. The caller
+// holds the data folder's lock. (A program that wants to show a profile before keeping it, with a
+// Cancel, reads it with readProfileJson() and calls saveProfileData() only on OK.)
 Status importProfile(const DataPaths& paths, std::string_view json);
 
 } // namespace q417
