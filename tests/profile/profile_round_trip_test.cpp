@@ -76,5 +76,19 @@ TEST(ProfileJson, ANamedFieldWinsOverTheRecord) {
     EXPECT_EQ(parse.profile.config.reportRate, 8);
 }
 
+TEST(ProfileExport, RefusesALibraryTheMouseCannotHold) {
+    const TempDir dir;
+    writeSetup(dir, profileSetups()[0].data);
+    std::string record;
+    for (int n = 0; n < 13; ++n) {
+        record += "[m" + std::to_string(n) + "]\nItemCount=0\n";
+    }
+    dir.write("record.ini", record);
+    std::string json;
+    const Status status = exportProfile(DataPaths(dir.path()), json);
+    EXPECT_EQ(status.kind, ErrorKind::DataFile);
+    EXPECT_NE(status.message.find("holds 13 macros; a profile holds 12"), std::string::npos) << status.message;
+}
+
 } // namespace
 } // namespace q417::test
