@@ -1,6 +1,7 @@
 #include "app/ctl.h"
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
+#include "support/folder_lock_probe.h"
 #include "support/recording_sleeper.h"
 #include "support/temp_dir.h"
 
@@ -25,7 +26,7 @@ protected:
         dir.write("str.ini", factoryUiSettingsText());
         dir.write("record.ini", record);
     }
-    int ctl(const std::vector<std::string>& command, std::string_view input = {}) {
+    int ctl(const std::vector<std::string>& command, std::string_view input = {}, const LockWait& wait = {}) {
         std::vector<std::string> args{"--data-dir", dir.path().string(), "--simulate"};
         args.insert(args.end(), command.begin(), command.end());
         std::ostringstream o;
@@ -34,6 +35,7 @@ protected:
         CtlSeams seams;
         seams.sleeper = &sleeper;
         seams.in = &in;
+        seams.lockWait = wait;
         const int code = runCtl(args, o, e, seams);
         out = o.str();
         err = e.str();
@@ -91,6 +93,27 @@ TEST_F(CtlProfile, ABadProfileIsRefusedWithItsFieldAndChangesNothing) {
     EXPECT_EQ(files(), before);
     EXPECT_EQ(ctl({"profile", "import", "-"}, R"({"format": "q417-profile", "version": 7})"), kExitDataFile);
     EXPECT_NE(err.find("version: the profile is of format version 7"), std::string::npos) << err;
+    EXPECT_EQ(files(), before);
+}
+
+// Another program holds the data folder while it saves: the import waits for it, then replaces
+// what it saved.
+TEST_F(CtlProfile, ImportWaitsForAnotherProgramsSave) {
+    ASSERT_EQ(ctl({"profile", "export", "-"}), kExitOk) << err;
+    const std::string json = out;
+    const std::string before = files();
+    test::OtherProgramLock other(dir.path());
+    ASSERT_TRUE(other.tryTake());
+    unsigned waits = 0;
+    const int code = ctl({"profile", "import", "-"}, json, [&](unsigned) {
+        if (++waits == 1) {
+            writeSetup(2, "");
+            other.release();
+        }
+        return true;
+    });
+    ASSERT_EQ(code, kExitOk) << err;
+    EXPECT_EQ(waits, 1U);
     EXPECT_EQ(files(), before);
 }
 
