@@ -319,12 +319,12 @@ void CPelmoraDlg::dispatchClick(QPoint point) {
         }
         switch (region.button) {
         case FrameButton::Ok:
-            if (model_.apply()) {
+            if (applyAndReport()) {
                 hideToTray();
             }
             break; // OK, Apply, skins and Cancel let the testing go on
         case FrameButton::Apply:
-            model_.apply();
+            applyAndReport();
             break;
         case FrameButton::Skins:
             runSkinsDialog();
@@ -357,6 +357,19 @@ void CPelmoraDlg::dispatchClick(QPoint point) {
     if (windowHandle() != nullptr) {
         windowHandle()->startSystemMove();
     }
+}
+
+bool CPelmoraDlg::applyAndReport() {
+    const std::optional<ApplyOutcome> outcome = model_.apply();
+    if (!outcome) {
+        return false;
+    }
+    // The mouse read its macro slots back otherwise than they were sent: the user must know.
+    if (const std::optional<Balloon> balloon =
+            macroSlotsNotStoredBalloon(outcome->macroSlotsNotStored, model_.ui().language)) {
+        tray_.showBalloon(balloon->text, balloon->title, balloon->timeoutMs);
+    }
+    return true;
 }
 
 void CPelmoraDlg::runSkinsDialog() {

@@ -107,6 +107,8 @@ private:
     void paintLook(int element, bool lit);
     void drawLook(int element, bool lit);
     void runSkinsDialog();
+    // OK and Apply: false when the mouse is not ready and nothing happened.
+    bool applyAndReport();
     [[nodiscard]] QString frameCaption(FrameButton button) const;
 
     Configurator& model_;

@@ -1,6 +1,7 @@
 #include "texts/device_balloons.h"
 
 #include "texts/dpi_value_names.h"
+#include "texts/localised_text.h"
 #include "texts/main_window_texts.h"
 
 #include <array>
@@ -95,6 +96,28 @@ std::optional<Balloon> balloonFor(DeviceStatusCode code, int value, Language lan
         }
     }
     return std::nullopt;
+}
+
+namespace {
+
+constexpr LocalisedText kSlotsNotStored{
+    .chs = "鼠标没有保存这些宏位置：",
+    .cht = "滑鼠沒有儲存這些巨集位置：",
+    .span = "El raton no guardo estas posiciones de macro: ",
+    .english = "The mouse did not store these macro slots: ",
+};
+
+} // namespace
+
+std::optional<Balloon> macroSlotsNotStoredBalloon(const std::vector<unsigned>& slots, Language language) {
+    if (slots.empty()) {
+        return std::nullopt;
+    }
+    std::string text(kSlotsNotStored.in(language));
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + std::to_string(slots[i]);
+    }
+    return Balloon{text, "Warning", 5000};
 }
 
 } // namespace q417

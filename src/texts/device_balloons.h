@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace q417 {
 
@@ -26,5 +27,9 @@ struct Balloon {
 // value shows nothing.
 [[nodiscard]] std::optional<Balloon> balloonFor(DeviceStatusCode code, int value, Language language,
                                                 const MouseConfig& config, std::uint8_t sensorKind);
+
+// After an apply: the macro slots (1 to 12) the mouse read back otherwise than they were written.
+// Nothing when every slot was stored.
+[[nodiscard]] std::optional<Balloon> macroSlotsNotStoredBalloon(const std::vector<unsigned>& slots, Language language);
 
 } // namespace q417

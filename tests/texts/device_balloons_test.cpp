@@ -100,3 +100,16 @@ TEST_F(DeviceBalloons, TitlesAreTheSameInEveryLanguage) {
 
 } // namespace
 } // namespace q417
+
+namespace q417 {
+namespace {
+
+TEST(MacroSlotsBalloon, NamesEverySlotTheMouseDidNotStoreAndNothingElse) {
+    EXPECT_EQ(macroSlotsNotStoredBalloon({}, Language::English), std::nullopt);
+    EXPECT_EQ(macroSlotsNotStoredBalloon({3, 12}, Language::English),
+              (Balloon{"The mouse did not store these macro slots: 3, 12", "Warning", 5000}));
+    EXPECT_EQ(macroSlotsNotStoredBalloon({1}, Language::Chs)->text, "鼠标没有保存这些宏位置：1");
+}
+
+} // namespace
+} // namespace q417
