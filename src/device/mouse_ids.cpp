@@ -1,29 +1,18 @@
 #include "device/mouse_ids.h"
 
+#include "platform/hex_digit.h"
+
 #include <cstddef>
 
 namespace q417 {
 
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // Four hex digits at `s`, or -1.
 int hex4(std::string_view s) {
     int value = 0;
     for (std::size_t i = 0; i < 4; ++i) {
-        const int d = hexDigit(s[i]);
+        const int d = hexDigitValue(s[i]);
         if (d < 0) {
             return -1;
         }
@@ -39,7 +28,7 @@ bool isMouseHidName(std::string_view name) {
         return false;
     }
     for (const char c : name.substr(kPrefix)) {
-        if (hexDigit(c) < 0) {
+        if (hexDigitValue(c) < 0) {
             return false;
         }
     }

@@ -1,23 +1,8 @@
 #include "profile/profile_hex.h"
 
+#include "platform/hex_digit.h"
+
 namespace q417 {
-
-namespace {
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-} // namespace
 
 std::string hexText(std::span<const std::uint8_t> bytes) {
     static constexpr std::string_view kDigits = "0123456789abcdef";
@@ -37,8 +22,8 @@ std::optional<std::vector<std::uint8_t>> bytesOfHex(std::string_view text) {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(text.size() / 2);
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int high = digitValue(text[i]);
-        const int low = digitValue(text[i + 1]);
+        const int high = hexDigitValue(text[i]);
+        const int low = hexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) {
             return std::nullopt;
         }
