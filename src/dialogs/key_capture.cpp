@@ -39,24 +39,27 @@ QString KeyCapture::nameOf(const QKeyEvent& event, const KeyNameSource& names) {
     return text;
 }
 
-void KeyCapture::setCapturing(bool on) {
-    if (on == capturing_ || QCoreApplication::instance() == nullptr) {
+void setApplicationFilter(QObject& filter, bool& on, bool want) {
+    if (on == want || QCoreApplication::instance() == nullptr) {
         return;
     }
-    capturing_ = on;
-    if (on) {
-        QCoreApplication::instance()->installEventFilter(this);
+    on = want;
+    if (want) {
+        QCoreApplication::instance()->installEventFilter(&filter);
     } else {
-        QCoreApplication::instance()->removeEventFilter(this);
+        QCoreApplication::instance()->removeEventFilter(&filter);
     }
 }
 
-bool KeyCapture::isForDialog(QObject* watched) const {
+bool isEventFor(const QObject* watched, const QWidget& window) {
     if (watched->isWidgetType()) {
-        return static_cast<QWidget*>(watched)->window() == &dialog_;
+        return static_cast<const QWidget*>(watched)->window() == &window;
     }
-    // A key reaches the dialog's native window before its widgets.
-    return watched == dialog_.windowHandle();
+    return watched == window.windowHandle();
+}
+
+void KeyCapture::setCapturing(bool on) {
+    setApplicationFilter(*this, capturing_, on);
 }
 
 bool KeyCapture::eventFilter(QObject* watched, QEvent* event) {
@@ -65,7 +68,7 @@ bool KeyCapture::eventFilter(QObject* watched, QEvent* event) {
         setCapturing(type == QEvent::Show);
         return false;
     }
-    if (!capturing_ || !isForDialog(watched)) {
+    if (!capturing_ || !isEventFor(watched, dialog_)) {
         return false;
     }
     switch (type) {

@@ -10,6 +10,14 @@ namespace q417 {
 
 class KeyNameSource;
 
+// Puts `filter` on the whole application or takes it off; `on` tracks which, so nothing is done
+// twice. Nothing while no application exists.
+void setApplicationFilter(QObject& filter, bool& on, bool want);
+
+// Whether an event sent to `watched` is meant for the top-level widget `window`: one of its widgets,
+// or its native window, which a key reaches before the widgets.
+[[nodiscard]] bool isEventFor(const QObject* watched, const QWidget& window);
+
 // Captures the keys of a capture dialog. While the dialog is shown, an application-wide event filter
 // takes every key press and release meant for it (auto-repeats included), names the key and reports
 // the name, and swallows the event: Enter, Esc, Tab and the arrows never operate the dialog, and the
@@ -45,7 +53,6 @@ protected:
 
 private:
     void setCapturing(bool on);
-    [[nodiscard]] bool isForDialog(QObject* watched) const;
 
     QWidget& dialog_;
     const KeyNameSource& names_;

@@ -42,23 +42,7 @@ bool MacroRecorder::stop() {
 }
 
 void MacroRecorder::setFiltering(bool on) {
-    if (on == filtering_ || QCoreApplication::instance() == nullptr) {
-        return;
-    }
-    filtering_ = on;
-    if (on) {
-        QCoreApplication::instance()->installEventFilter(this);
-    } else {
-        QCoreApplication::instance()->removeEventFilter(this);
-    }
-}
-
-bool MacroRecorder::isForWindow(QObject* watched) const {
-    if (watched->isWidgetType()) {
-        return static_cast<QWidget*>(watched)->window() == &window_;
-    }
-    // A key reaches the window's native window before its widgets.
-    return watched == window_.windowHandle();
+    setApplicationFilter(*this, filtering_, on);
 }
 
 void MacroRecorder::record(const QKeyEvent& event) {
@@ -81,7 +65,7 @@ void MacroRecorder::record(const QKeyEvent& event) {
 
 bool MacroRecorder::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (!filtering_ || !isForWindow(watched)) {
+    if (!filtering_ || !isEventFor(watched, window_)) {
         return false;
     }
     switch (type) {

@@ -51,7 +51,6 @@ protected:
 
 private:
     void setFiltering(bool on);
-    [[nodiscard]] bool isForWindow(QObject* watched) const;
 
     QWidget& window_;
     const KeyNameSource& names_;
