@@ -18,45 +18,6 @@ constexpr int kShortestTypedDelayMs = 20;
 constexpr int kLongestTypedDelayMs = 10000;
 constexpr std::string_view kClick = " Click";
 
-// Decodes the UTF-8 sequence at `at` and moves past it; nothing for a malformed sequence, of
-// which one byte is consumed.
-std::optional<char32_t> nextCodePoint(std::string_view s, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(s[at++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    std::size_t extra = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07u;
-    } else {
-        return std::nullopt;
-    }
-    if (s.size() - at < extra) {
-        return std::nullopt;
-    }
-    for (std::size_t k = 0; k < extra; ++k) {
-        const auto next = static_cast<unsigned char>(s[at + k]);
-        if ((next & 0xC0) != 0x80) {
-            return std::nullopt;
-        }
-        c = (c << 6) | (next & 0x3Fu);
-    }
-    at += extra;
-    constexpr std::array<char32_t, 4> shortest{0, 0x80, 0x800, 0x10000};
-    if (c < shortest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return std::nullopt;
-    }
-    return c;
-}
-
 // The blanks the INI reader trims from both ends of a section name that the name box lets in.
 std::string_view trimSpaces(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
@@ -170,7 +131,7 @@ std::string storableMacroName(std::string_view typed) {
     kept.reserve(typed.size());
     for (std::size_t at = 0; at < typed.size();) {
         const std::size_t start = at;
-        const std::optional<char32_t> c = nextCodePoint(typed, at);
+        const std::optional<char32_t> c = decodeUtf8At(typed, at);
         if (c && isMacroNameChar(*c)) {
             kept.append(typed.substr(start, at - start));
         }

@@ -41,8 +41,14 @@ void appendUtf16Le(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`; malformed input yields U+FFFD and consumes one byte.
+// Malformed input reads as U+FFFD.
 char32_t nextCodePoint(std::string_view s, std::size_t& i) {
+    return decodeUtf8At(s, i).value_or(kReplacement);
+}
+
+} // namespace
+
+std::optional<char32_t> decodeUtf8At(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
     char32_t cp = 0;
@@ -61,27 +67,29 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
         cp = b0 & 0x07u;
     } else {
         ++i;
-        return kReplacement;
+        return std::nullopt;
     }
     if (i + static_cast<std::size_t>(extra) >= s.size()) {
         ++i;
-        return kReplacement;
+        return std::nullopt;
     }
     for (int k = 1; k <= extra; ++k) {
         const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
         if ((b & 0xC0) != 0x80) {
             ++i;
-            return kReplacement;
+            return std::nullopt;
         }
         cp = (cp << 6) | (b & 0x3Fu);
     }
     i += static_cast<std::size_t>(extra) + 1;
     const bool overlong = (extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
     if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        return kReplacement;
+        return std::nullopt;
     }
     return cp;
 }
+
+namespace {
 
 std::string utf16LeToUtf8(std::string_view bytes) {
     std::string out;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,10 @@ struct DecodedText {
 
 DecodedText decodeText(std::string_view fileBytes);
 std::string encodeText(std::string_view utf8, TextEncoding encoding);
+
+// The code point of the UTF-8 sequence at `i`, moving `i` past it; nothing for a malformed, overlong
+// or surrogate sequence, of which the lead byte alone (the whole sequence when overlong) is consumed.
+[[nodiscard]] std::optional<char32_t> decodeUtf8At(std::string_view s, std::size_t& i);
 
 // Cuts a UTF-8 string to at most `maxChars` code points without splitting a sequence.
 std::string truncateUtf8(std::string_view utf8, std::size_t maxChars);
