@@ -93,11 +93,6 @@ void resetDpiLevelsForSensor(MouseConfig& config, std::uint8_t sensorKind) {
     }
 }
 
-PointerLevels pointerLevels(const MouseConfig& config) {
-    return {config.enhancePointerPrecision, config.scrollOneScreen, config.pointerSpeedLevel, config.wheelScrollLines,
-            config.doubleClickLevel};
-}
-
 void resetSystemMouseSettings(MouseConfig& config) {
     config.enhancePointerPrecision = 0;
     config.scrollOneScreen = 0;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/pointer_settings.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -136,9 +134,6 @@ void resetDpiLevelsForSensor(MouseConfig& config, std::uint8_t sensorKind);
 
 // The system pointer defaults of the advanced page.
 void resetSystemMouseSettings(MouseConfig& config);
-
-// The record's system pointer levels.
-[[nodiscard]] PointerLevels pointerLevels(const MouseConfig& config);
 
 // The parameters a function choice brings with it; only those of the chosen function are used.
 struct FunctionParameters {

@@ -4,15 +4,6 @@
 
 namespace q417 {
 
-// The advanced page's levels of the system pointer, as the settings record keeps them.
-struct PointerLevels {
-    std::uint8_t enhancePointerPrecision = 0; // 1 = on
-    std::uint8_t scrollOneScreen = 0;         // 1 = one screen per notch
-    std::uint8_t pointerSpeedLevel = 0;       // 1..11
-    std::uint8_t wheelScrollLines = 0;
-    std::uint8_t doubleClickLevel = 0;
-};
-
 // How one read or write of a system setting went. Unavailable: the desktop in use does not keep
 // that setting at all; the program then keeps its own value and says nothing. Failed: the desktop
 // keeps it but the read or write went wrong; the user is warned.
