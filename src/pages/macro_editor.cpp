@@ -181,8 +181,7 @@ void MacroEditor::createControls() {
             macroList_->setCurrentRow(0);
         }
     }
-    loopBox_->setText(names.empty() ? QString() : QString::number(ctx_.config.macroSlots[0].repeats()));
-    applyLoopTimes(loopBox_->text()); // an unchanged text sends no change, and the rule must run
+    showLoopTimes(names.empty() ? QString() : QString::number(ctx_.config.macroSlots[0].repeats()));
 }
 
 void MacroEditor::destroyControls() {
@@ -251,6 +250,14 @@ void MacroEditor::showMessage(TextId id, const std::string& caption) {
     ctx_.messages.showMessage(std::string(text(ctx_.language, id)), caption);
 }
 
+void MacroEditor::showLoopTimes(const QString& text) {
+    if (loopBox_->text() == text) {
+        applyLoopTimes(text); // an unchanged text sends no change, and the rule must still run
+    } else {
+        loopBox_->setText(text);
+    }
+}
+
 void MacroEditor::applyLoopTimes(const QString& typed) {
     const LoopTimes loop = loopTimesRule(typed.toStdString());
     if (const QString shown = QString::fromStdString(loop.text); shown != typed) {
@@ -275,8 +282,7 @@ void MacroEditor::selectMacro(int row) {
         return; // the loop-times box keeps what it showed
     }
     if (static_cast<std::size_t>(row) < kMacroSlotCount) {
-        loopBox_->setText(QString::number(ctx_.config.macroSlots[static_cast<std::size_t>(row)].repeats()));
-        applyLoopTimes(loopBox_->text());
+        showLoopTimes(QString::number(ctx_.config.macroSlots[static_cast<std::size_t>(row)].repeats()));
     }
 }
 

@@ -93,6 +93,8 @@ protected:
 
 private:
     void applyLoopTimes(const QString& text);
+    // Sets the loop-times box as the program does: the rule runs once, whether the text changed or not.
+    void showLoopTimes(const QString& text);
     void showLines(const std::vector<std::string>& lines);
     void selectRowQuietly(int row);
     void applyRecordedLines(int dropLast, const QStringList& append);
