@@ -112,17 +112,20 @@ void CPelmoraDlg::drawFrame() {
 }
 
 void CPelmoraDlg::applySkin() {
+    fontsReady_ = false; // the colour may have changed
+    if (skinChosenFor_ == model_.ui().skinName) {
+        return; // the same skin asked for again: already checked, and any problem already said
+    }
+    skinChosenFor_ = model_.ui().skinName;
     const UsableSkin choice =
         chooseUsableSkin(model_.paths().skinRoots(), model_.ui().skinName, [](const std::filesystem::path& folder) {
             const std::optional<QSize> size = skinImageSize(skinImagePath(folder, skin::kMainBackground));
             return size ? std::optional(std::pair{size->width(), size->height()}) : std::nullopt;
         });
     painter_.setSkinFolder(choice.folder.value_or(q417::skinFolder(model_.paths(), {})));
-    fontsReady_ = false; // the colour may have changed too
-    // Said once per run and problem: a window drawn from another skin than asked for needs a reason.
+    // A window drawn from another skin than asked for needs a reason, said once.
     std::string problem = std::exchange(startProblem_, {});
-    if (!choice.problem.empty() && choice.problem != lastSkinProblem_) {
-        lastSkinProblem_ = choice.problem;
+    if (!choice.problem.empty()) {
         problem += (problem.empty() ? "" : "\n") + choice.problem;
     }
     if (!problem.empty()) {

@@ -16,6 +16,8 @@
 #include <QFont>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace q417 {
 
@@ -128,8 +130,8 @@ private:
     PageShown shown_ = PageShown::Rebuilding;
     bool basicPageInitialised_ = false;
     bool hideMinimises_ = false;
-    std::string startProblem_;    // what was wrong with str.ini, said with the first skin
-    std::string lastSkinProblem_; // the skin problem last said
+    std::string startProblem_;                 // what was wrong with str.ini, said with the first skin
+    std::optional<std::string> skinChosenFor_; // the str.ini skin name the painter's folder was chosen for
     std::function<void(const QString&)> openUrl_;
 };
 
