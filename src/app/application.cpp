@@ -83,6 +83,9 @@ bool Application::start() {
         }
     });
     relay_.target = window_.get();
+    profileMenu_ = std::make_unique<ProfileMenu>(*model_, *window_, dialogs_, messages_);
+    tray_->insertSubmenu(profileMenu_->menu());
+    connect(&tray_->menu(), &QMenu::aboutToShow, profileMenu_.get(), &ProfileMenu::refresh);
 
     connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
     connect(tray_.get(), &QtTray::exitChosen, this, &Application::exit);

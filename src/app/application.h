@@ -4,6 +4,7 @@
 #include "app/device_session.h"
 #include "app/gui_options.h"
 #include "app/pelmora_dlg.h"
+#include "app/profile_menu.h"
 #include "app/qt_message_sink.h"
 #include "app/qt_tray.h"
 #include "device/device_monitor.h"
@@ -62,6 +63,7 @@ public:
     DeviceSession& device() { return device_; }
     EventReader& reader() { return *reader_; }
     QtTray& tray() { return *tray_; }
+    ProfileMenu& profileMenu() { return *profileMenu_; }
 
 signals:
     // Exit or the window's close button, after cleaning up.
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<QtTray> tray_;
     TrayNotifier* balloons_;
     std::unique_ptr<CPelmoraDlg> window_;
+    std::unique_ptr<ProfileMenu> profileMenu_;
     std::unique_ptr<EventReader> reader_;
     std::unique_ptr<MouseConnection> connection_;
     DeviceMonitor* monitor_;

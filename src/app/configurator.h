@@ -7,6 +7,8 @@
 #include "platform/data_paths.h"
 #include "platform/pointer_settings.h"
 #include "platform/profile_file.h"
+#include "profile/profile_data.h"
+#include "profile/profile_files.h"
 #include "texts/key_labels.h"
 #include "texts/ui_settings.h"
 
@@ -37,7 +39,16 @@ public:
     // mouse did not store (nobody has told the user yet).
     std::optional<ApplyOutcome> apply();
     // Cancel: the snapshot back into the record; the page is rebuilt when the window shows again.
+    // After a profile was loaded, record.ini and the labels also return to what they were.
     void cancel();
+
+    // A profile chosen in the tray menu replaces the record and the labels as an edit would. Its
+    // macros go to record.ini at once, as the macro page's own edits do, since the page and the
+    // macro dialog read them there; Cancel puts the file back. Nothing reaches the mouse until OK
+    // or Apply, which also write the labels of every language.
+    Status loadProfile(const ProfileData& profile);
+    // The setup the window shows now, applied or not, as a profile.
+    Status shownProfile(ProfileData& profile) const;
 
     MouseConfig& config() { return config_; }
     [[nodiscard]] const MouseConfig& savedConfig() const { return savedConfig_; }
@@ -68,6 +79,10 @@ private:
     MouseConfig savedConfig_{};
     UiSettings ui_;
     bool cancelPending_ = false;
+    // A loaded profile's labels of every language, until OK, Apply or Cancel.
+    std::optional<std::array<KeyLabels, kLanguageCount>> profileLabels_;
+    // record.ini as it was before the first profile loaded since the last OK, Apply or Cancel.
+    std::optional<FileSnapshot> recordBeforeProfile_;
 };
 
 } // namespace q417

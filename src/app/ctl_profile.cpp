@@ -1,6 +1,7 @@
 #include "app/ctl_commands.h"
 #include "platform/atomic_file.h"
 #include "profile/profile_files.h"
+#include "profile/profile_json.h"
 #include "profile/profile_store.h"
 
 #include <iostream>
@@ -9,8 +10,6 @@
 namespace q417 {
 
 namespace {
-
-constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 Status failed(CtlContext& ctx, Status status) {
     ctx.err << "q417ctl: " << status.message << '\n';

@@ -184,6 +184,13 @@ void CPelmoraDlg::showFromTray() {
     activateWindow();
 }
 
+void CPelmoraDlg::showEditedSettings() {
+    if (model_.device().deviceReady() && basicPageInitialised_) {
+        rebuildCurrentPage();
+    }
+    showFromTray();
+}
+
 void CPelmoraDlg::showBasicPage() {
     if (shown_ == PageShown::Basic || basicPage_ == nullptr) {
         return;

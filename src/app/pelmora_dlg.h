@@ -46,6 +46,9 @@ public:
 
     // A left click on the tray icon.
     void showFromTray();
+    // After the record changed outside the pages (a profile loaded): the shown page is built again
+    // from it, and the window shows as from the tray.
+    void showEditedSettings();
 
     // Where the web link points; opening goes through `openUrl` so tests can see it.
     void setUrlOpener(std::function<void(const QString&)> opener) { openUrl_ = std::move(opener); }

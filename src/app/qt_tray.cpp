@@ -9,7 +9,8 @@ QtTray::QtTray(const QIcon& icon, const QString& exitText, bool shown, QObject* 
     : QObject(parent)
     , icon_(icon) {
     icon_.setToolTip("Gaming Mouse Setting");
-    connect(menu_.addAction(exitText), &QAction::triggered, this, &QtTray::exitChosen);
+    exitAction_ = menu_.addAction(exitText);
+    connect(exitAction_, &QAction::triggered, this, &QtTray::exitChosen);
     icon_.setContextMenu(&menu_);
     connect(&icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
@@ -27,6 +28,11 @@ QtTray::~QtTray() {
 
 void QtTray::remove() {
     icon_.hide();
+}
+
+void QtTray::insertSubmenu(QMenu& submenu) {
+    menu_.insertMenu(exitAction_, &submenu);
+    menu_.insertSeparator(exitAction_);
 }
 
 void QtTray::showBalloon(const std::string& text, const std::string& title, int timeoutMs) {

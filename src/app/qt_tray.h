@@ -9,8 +9,8 @@
 
 namespace q417 {
 
-// The tray icon with its tip and its one-item menu, and its balloons. Where the desktop has no
-// tray, balloons go to desktop notifications when the desktop offers them.
+// The tray icon with its tip, its menu (the submenus the program adds, then Exit), and its balloons. Where the desktop
+// has no tray, balloons go to desktop notifications when the desktop offers them.
 class QtTray : public QObject, public TrayNotifier {
     Q_OBJECT
 public:
@@ -21,6 +21,9 @@ public:
     [[nodiscard]] static bool available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
     void showBalloon(const std::string& text, const std::string& title, int timeoutMs) override;
     void remove();
+    // Puts `submenu` above Exit; it stays the caller's.
+    void insertSubmenu(QMenu& submenu);
+    QMenu& menu() { return menu_; }
 
 signals:
     void leftClicked();
@@ -29,6 +32,7 @@ signals:
 private:
     QSystemTrayIcon icon_;
     QMenu menu_;
+    QAction* exitAction_; // owned by the menu
 };
 
 } // namespace q417

@@ -39,6 +39,14 @@ public:
     virtual std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) = 0;
     // The delay dialog of a macro's delay line: the digits typed, as typed, on OK.
     virtual std::optional<std::string> chooseDelay(const DialogHost& host) = 0;
+
+    // The tray menu's profile dialogs. The name a profile is saved under, as typed, on OK:
+    virtual std::optional<std::string> chooseProfileName(const DialogHost& host) = 0;
+    // The file a profile is imported from or exported to, from the desktop's file dialog:
+    enum class ProfileFileUse { Import, Export };
+    virtual std::optional<std::filesystem::path> chooseProfileFile(const DialogHost& host, ProfileFileUse use) = 0;
+    // A yes-or-no question: true for yes.
+    virtual bool confirm(const DialogHost& host, const std::string& question) = 0;
 };
 
 } // namespace q417

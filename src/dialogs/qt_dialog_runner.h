@@ -22,6 +22,10 @@ public:
                                          const std::string& skinName) override;
     std::optional<DialogChoice> chooseAssignment(const DialogHost& host, ButtonFunction function) override;
     std::optional<std::string> chooseDelay(const DialogHost& host) override;
+    // The profile dialogs are the desktop's own, not skinned.
+    std::optional<std::string> chooseProfileName(const DialogHost& host) override;
+    std::optional<std::filesystem::path> chooseProfileFile(const DialogHost& host, ProfileFileUse use) override;
+    bool confirm(const DialogHost& host, const std::string& question) override;
 
 private:
     MessageSink& messages_;

@@ -40,12 +40,12 @@ std::string recordIniText(const std::vector<ProfileMacro>& macros) {
     return doc.text();
 }
 
-std::string uiSettingsText(std::string_view oldText, const ProfileData& profile) {
+std::string uiSettingsText(std::string_view oldText, const std::array<KeyLabels, kLanguageCount>& labels) {
     ProfileDocument doc = ProfileDocument::parse(oldText);
     for (std::size_t lang = 0; lang < kLanguageCount; ++lang) {
         const std::string_view section = labelSectionName(static_cast<Language>(lang));
         bool allEmpty = true;
-        for (const auto& mode : profile.labels[lang]) {
+        for (const auto& mode : labels[lang]) {
             for (const std::string& label : mode) {
                 allEmpty = allEmpty && label.empty();
             }
@@ -56,7 +56,7 @@ std::string uiSettingsText(std::string_view oldText, const ProfileData& profile)
         ProfileEntries entries;
         for (std::size_t mode = 0; mode < kModeCount; ++mode) {
             for (std::size_t button = 0; button < kButtonCount; ++button) {
-                entries.emplace_back(buttonLabelKey(mode, button), profile.labels[lang][mode][button]);
+                entries.emplace_back(buttonLabelKey(mode, button), labels[lang][mode][button]);
             }
         }
         doc.replaceSection(section, entries);
@@ -70,10 +70,51 @@ struct PlannedWrite {
     std::optional<std::string> old; // nothing: the file did not exist
 };
 
+Status planConfigWrite(const DataPaths& paths, const MouseConfig& config, PlannedWrite& write) {
+    write.path = paths.configFile();
+    write.bytes = configFileBytes(config, 1);
+    return readIfPresent(write.path, write.old);
+}
+
+// Each text file keeps the encoding it had; a new one is UTF-8.
+Status planMacrosWrite(const DataPaths& paths, const std::vector<ProfileMacro>& macros, PlannedWrite& write) {
+    write.path = paths.macroLibrary();
+    if (Status s = readIfPresent(write.path, write.old); !s.ok()) {
+        return s;
+    }
+    write.bytes = encodeText(recordIniText(macros), decodeText(write.old.value_or("")).encoding);
+    return Status::success();
+}
+
+Status planLabelsWrite(const DataPaths& paths, const std::array<KeyLabels, kLanguageCount>& labels,
+                       PlannedWrite& write) {
+    write.path = paths.uiSettings();
+    if (Status s = readIfPresent(write.path, write.old); !s.ok()) {
+        return s;
+    }
+    const DecodedText old = decodeText(write.old.value_or(""));
+    write.bytes = encodeText(uiSettingsText(old.utf8, labels), old.encoding);
+    return Status::success();
+}
+
+// Every new text is made before the first write; a failed write puts back the files written
+// before it, so a failure leaves the folder as it was.
+Status writeAllOrNone(const std::vector<PlannedWrite>& writes) {
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        Status s = replaceFileAtomically(writes[i].path, writes[i].bytes);
+        if (!s.ok()) {
+            for (std::size_t done = 0; done < i; ++done) {
+                (void)restoreFile({writes[done].path, writes[done].old});
+            }
+            return s;
+        }
+    }
+    return Status::success();
+}
+
 } // namespace
 
 Status loadProfileData(const DataPaths& paths, ProfileData& profile) {
-    ProfileData loaded;
     std::string bytes;
     if (Status s = readWholeFile(paths.configFile(), bytes, kConfigFileSize + 1); !s.ok()) {
         return s;
@@ -83,8 +124,14 @@ Status loadProfileData(const DataPaths& paths, ProfileData& profile) {
                                                         std::to_string(bytes.size()) + " bytes, not " +
                                                         std::to_string(kConfigFileSize) + ")");
     }
-    std::memcpy(&loaded.config, bytes.data() + 1, sizeof(MouseConfig));
+    MouseConfig config{};
+    std::memcpy(&config, bytes.data() + 1, sizeof(MouseConfig));
+    return loadProfileAround(paths, config, profile);
+}
 
+Status loadProfileAround(const DataPaths& paths, const MouseConfig& config, ProfileData& profile) {
+    ProfileData loaded;
+    loaded.config = config;
     const ProfileFile record(paths.macroLibrary());
     if (Status s = record.readable(); !s.ok()) {
         return s;
@@ -113,34 +160,45 @@ Status loadProfileData(const DataPaths& paths, ProfileData& profile) {
 
 Status saveProfileData(const DataPaths& paths, const ProfileData& profile) {
     std::vector<PlannedWrite> writes(3);
-    writes[0].path = paths.configFile();
-    writes[1].path = paths.macroLibrary();
-    writes[2].path = paths.uiSettings();
-    for (PlannedWrite& w : writes) {
-        if (Status s = readIfPresent(w.path, w.old); !s.ok()) {
-            return s;
-        }
+    if (Status s = planConfigWrite(paths, profile.config, writes[0]); !s.ok()) {
+        return s;
     }
-    writes[0].bytes = configFileBytes(profile.config, 1);
-    // Each text file keeps the encoding it had; a new one is UTF-8.
-    const DecodedText oldRecord = decodeText(writes[1].old.value_or(""));
-    writes[1].bytes = encodeText(recordIniText(profile.macros), oldRecord.encoding);
-    const DecodedText oldUi = decodeText(writes[2].old.value_or(""));
-    writes[2].bytes = encodeText(uiSettingsText(oldUi.utf8, profile), oldUi.encoding);
+    if (Status s = planMacrosWrite(paths, profile.macros, writes[1]); !s.ok()) {
+        return s;
+    }
+    if (Status s = planLabelsWrite(paths, profile.labels, writes[2]); !s.ok()) {
+        return s;
+    }
+    return writeAllOrNone(writes);
+}
 
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        Status s = replaceFileAtomically(writes[i].path, writes[i].bytes);
-        if (!s.ok()) {
-            for (std::size_t done = 0; done < i; ++done) {
-                std::error_code ec;
-                if (writes[done].old) {
-                    (void)replaceFileAtomically(writes[done].path, *writes[done].old);
-                } else {
-                    std::filesystem::remove(writes[done].path, ec);
-                }
-            }
-            return s;
-        }
+Status saveProfileMacros(const DataPaths& paths, const std::vector<ProfileMacro>& macros, FileSnapshot* before) {
+    std::vector<PlannedWrite> writes(1);
+    if (Status s = planMacrosWrite(paths, macros, writes[0]); !s.ok()) {
+        return s;
+    }
+    if (before != nullptr) {
+        *before = {writes[0].path, writes[0].old};
+    }
+    return writeAllOrNone(writes);
+}
+
+Status saveProfileLabels(const DataPaths& paths, const std::array<KeyLabels, kLanguageCount>& labels) {
+    std::vector<PlannedWrite> writes(1);
+    if (Status s = planLabelsWrite(paths, labels, writes[0]); !s.ok()) {
+        return s;
+    }
+    return writeAllOrNone(writes);
+}
+
+Status restoreFile(const FileSnapshot& snapshot) {
+    if (snapshot.bytes) {
+        return replaceFileAtomically(snapshot.path, *snapshot.bytes);
+    }
+    std::error_code ec;
+    std::filesystem::remove(snapshot.path, ec);
+    if (ec) {
+        return Status::failure(ErrorKind::DataFile, snapshot.path.string() + ": " + ec.message(), ec.value());
     }
     return Status::success();
 }

@@ -3,10 +3,14 @@
 #include "platform/result.h"
 #include "profile/profile_data.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace q417 {
+
+// No profile comes near this; a bigger file is not read at all.
+inline constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 // The profile file: readable JSON. Every setting is written by name (functions, keys by their key
 // names, media and launch keys by their English row texts, macros by their names), and the whole

@@ -8,6 +8,7 @@ target_sources(q417_gui_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/basic_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window_screenshot_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mouse_link_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/profile_menu_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_instance_test.cpp
 )
 target_compile_definitions(q417_gui_tests PRIVATE Q417_TRAY_PROGRAM="$<TARGET_FILE:Tarvell-Q417>")

@@ -30,11 +30,30 @@ public:
         return next(delays);
     }
 
+    std::optional<std::string> chooseProfileName(const DialogHost&) override {
+        ++profileNamesOpened;
+        return next(profileNames);
+    }
+    std::optional<std::filesystem::path> chooseProfileFile(const DialogHost&, ProfileFileUse use) override {
+        profileFilesOpened.push_back(use);
+        return next(profileFiles);
+    }
+    bool confirm(const DialogHost&, const std::string& question) override {
+        questions.push_back(question);
+        return next(answers).value_or(false);
+    }
+
     std::deque<std::optional<QColor>> colours;
     std::deque<std::optional<SkinChoice>> skins;
     std::deque<std::optional<DialogChoice>> assignments;
     std::deque<std::optional<std::string>> delays;
+    std::deque<std::optional<std::string>> profileNames;
+    std::deque<std::optional<std::filesystem::path>> profileFiles;
+    std::deque<std::optional<bool>> answers; // no answer: "No"
     int delaysOpened = 0;
+    int profileNamesOpened = 0;
+    std::vector<ProfileFileUse> profileFilesOpened;
+    std::vector<std::string> questions;
     std::vector<QColor> coloursOpened;
     std::vector<std::string> skinsOpened;
     std::vector<ButtonFunction> assignmentsOpened;
