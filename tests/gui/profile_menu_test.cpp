@@ -210,6 +210,12 @@ TEST_F(ProfileMenuTest, LoadingShowsTheProfileAsAnEditAndCancelReturnsToTheLastA
     EXPECT_EQ(dir.read("config.bin"), files[0]);
     EXPECT_EQ(dir.read("str.ini"), files[2]);
     EXPECT_NE(dir.read("record.ini").find("[Burst]"), std::string::npos) << "the macro page reads record.ini";
+    // A second profile on top of the first: Cancel still goes back past both.
+    ProfileData second = setup;
+    second.macros[0].name = "Second";
+    store("Second", second);
+    menu().load("Second");
+    EXPECT_NE(dir.read("record.ini").find("[Second]"), std::string::npos);
 
     app->window().dispatchClick(kCancel);
     emit app->tray().leftClicked();
