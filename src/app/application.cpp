@@ -86,6 +86,11 @@ bool Application::start() {
     profileMenu_ = std::make_unique<ProfileMenu>(*model_, *window_, dialogs_, messages_);
     tray_->insertSubmenu(profileMenu_->menu());
     connect(&tray_->menu(), &QMenu::aboutToShow, profileMenu_.get(), &ProfileMenu::refresh);
+    // A right click on the window opens the profiles too: without a tray it is the only way to them.
+    window_->setContextMenuOpener([this](QPoint global) {
+        profileMenu_->refresh();
+        profileMenu_->menu().popup(global);
+    });
 
     connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
     connect(tray_.get(), &QtTray::exitChosen, this, &Application::exit);

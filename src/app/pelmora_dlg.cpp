@@ -11,6 +11,7 @@
 #include "texts/main_window_texts.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -420,6 +421,12 @@ void CPelmoraDlg::keyPressEvent(QKeyEvent* event) {
 void CPelmoraDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
     hideToTray();
+}
+
+void CPelmoraDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (openContextMenu_) {
+        openContextMenu_(event->globalPos());
+    }
 }
 
 void CPelmoraDlg::changeEvent(QEvent* event) {

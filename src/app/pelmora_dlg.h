@@ -52,6 +52,8 @@ public:
 
     // Where the web link points; opening goes through `openUrl` so tests can see it.
     void setUrlOpener(std::function<void(const QString&)> opener) { openUrl_ = std::move(opener); }
+    // What a right click on the window opens (the tray menu's submenus, for desktops without a tray).
+    void setContextMenuOpener(std::function<void(QPoint global)> opener) { openContextMenu_ = std::move(opener); }
     // Whether hiding really hides (a desktop with a tray) or minimises (no tray to come back from).
     // Without a tray the window keeps a taskbar entry, so a minimised window can be brought back.
     void setHideMinimises(bool minimise) {
@@ -97,6 +99,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -136,6 +139,7 @@ private:
     std::string startProblem_;                 // what was wrong with str.ini, said with the first skin
     std::optional<std::string> skinChosenFor_; // the str.ini skin name the painter's folder was chosen for
     std::function<void(const QString&)> openUrl_;
+    std::function<void(QPoint)> openContextMenu_;
 };
 
 } // namespace q417

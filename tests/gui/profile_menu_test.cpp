@@ -8,6 +8,8 @@
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QListWidget>
 #include <cstring>
@@ -311,6 +313,15 @@ TEST_F(ProfileMenuTest, ExportWritesWhatTheWindowShowsOrSaysWhyNot) {
     EXPECT_EQ(said().size(), 1U);
     EXPECT_EQ(dialogs.profileFilesOpened,
               std::vector<DialogRunner::ProfileFileUse>(3, DialogRunner::ProfileFileUse::Export));
+}
+
+TEST_F(ProfileMenuTest, ARightClickOnTheWindowOpensTheProfilesForDesktopsWithoutATray) {
+    start();
+    emit app->tray().leftClicked();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(150, 300), app->window().mapToGlobal(QPoint(150, 300)));
+    QApplication::sendEvent(&app->window(), &click);
+    EXPECT_TRUE(menu().menu().isVisible());
+    menu().menu().hide();
 }
 
 TEST_F(ProfileMenuTest, TheMenuIsShutWhileADialogOfTheWindowIsOpen) {
