@@ -172,7 +172,12 @@ void Application::shutDown() {
     if (tray_) {
         tray_->remove();
     }
-    device_.saveState();
+    // The window is gone and an exit signal must not wait on a box: what was lost goes to the log.
+    for (const Status& status : {device_.saveState(), device_.traceStatus()}) {
+        if (!status.ok()) {
+            std::cerr << "Tarvell-Q417: " << status.message << std::endl;
+        }
+    }
 }
 
 } // namespace q417

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <sstream>
 
 namespace q417 {
 namespace {
@@ -189,6 +191,27 @@ TEST_F(ApplicationTest, TrayExitEndsTheProgramAndWritesTheSimulatedMouseBack) {
     emit app->tray().exitChosen();
     EXPECT_EQ(finished, 0);
     EXPECT_TRUE(std::filesystem::exists(dir / "mouse.json"));
+}
+
+// The simulated mouse's state or the trace could be lost at exit without a word.
+TEST_F(ApplicationTest, ExitSaysWhenTheSimulatedMouseOrTheTraceCouldNotBeKept) {
+    std::filesystem::create_directories(dir / "state");
+    GuiOptions options;
+    options.dataDir = dir.path();
+    options.device.simState = dir / "state" / "mouse.json";
+    options.device.trace = "/dev/full";
+    app = std::make_unique<Application>(options, seams(true));
+    ASSERT_TRUE(app->start());
+    std::filesystem::remove_all(dir / "state");
+    std::ostringstream log;
+    std::streambuf* const cerr = std::cerr.rdbuf(log.rdbuf());
+    emit app->tray().exitChosen();
+    std::cerr.rdbuf(cerr);
+    EXPECT_NE(log.str().find("Tarvell-Q417: simulator state not kept: cannot write " +
+                             (dir / "state" / "mouse.json").string()),
+              std::string::npos)
+        << log.str();
+    EXPECT_NE(log.str().find("Tarvell-Q417: cannot write the trace to /dev/full"), std::string::npos) << log.str();
 }
 
 TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
