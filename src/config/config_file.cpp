@@ -15,7 +15,7 @@ namespace q417 {
 namespace {
 
 // Far more than any settings file; a damaged file larger than this is not copied.
-constexpr std::size_t kMaxKeptBytes = 16 * 1024 * 1024;
+constexpr std::size_t kMaxKeptBytes = std::size_t{16} * 1024 * 1024;
 
 std::string reasonOf(int err) {
     return std::strerror(err);

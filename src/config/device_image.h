@@ -27,6 +27,6 @@ struct DeviceImage {
     std::array<MacroSlot, kMacroSlotCount> macroBuffer{};
 };
 
-static_assert(sizeof(KeyMatrix) == 64 && sizeof(DeviceImage::macroBuffer) == 12 * 128);
+static_assert(sizeof(KeyMatrix) == 64 && sizeof(DeviceImage::macroBuffer) == std::size_t{12} * 128);
 
 } // namespace q417

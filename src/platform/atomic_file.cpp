@@ -209,7 +209,7 @@ Status readWholeFile(const std::filesystem::path& path, std::string& out, std::s
     if (!S_ISREG(info.st_mode)) {
         return notRegular("cannot read", path, info);
     }
-    std::array<char, 64 * 1024> buffer{};
+    std::array<char, std::size_t{64} * 1024> buffer{};
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer.data(), buffer.size());
         if (n < 0) {

@@ -10,7 +10,7 @@ namespace q417 {
 
 namespace {
 
-constexpr std::size_t kMaxEntryBytes = 64 * 1024;
+constexpr std::size_t kMaxEntryBytes = std::size_t{64} * 1024;
 
 // One argument of an Exec key: quoted when it holds a character the key reserves, with ", `, $
 // and \ escaped inside the quotes; then escaped again as a desktop entry string (\ doubled) and

@@ -19,7 +19,7 @@ namespace q417 {
 class ProfileFile {
 public:
     static constexpr std::size_t kMaxValueChars = 1023; // values are cut to this many characters
-    static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxFileBytes = std::size_t{16} * 1024 * 1024;
 
     explicit ProfileFile(std::filesystem::path path)
         : path_(std::move(path)) {}

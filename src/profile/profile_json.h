@@ -10,7 +10,7 @@
 namespace q417 {
 
 // No profile comes near this; a bigger file is not read at all.
-inline constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kMaxProfileBytes = std::size_t{4} * 1024 * 1024;
 
 // The profile file: readable JSON. Every setting is written by name (functions, keys by their key
 // names, media and launch keys by their English row texts, macros by their names), and the whole

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kSuffix = ".json";
 constexpr std::size_t kMaxNameBytes = 100;
-constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxProfileBytes = std::size_t{4} * 1024 * 1024;
 
 bool keptAsIs(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' || c == '-' ||
