@@ -108,7 +108,7 @@ Status ctlApply(CtlContext& ctx) {
     mouse->transport().comment("apply");
     const ApplyOutcome outcome = applyConfig(loaded.config, mouse->image(), mouse->transport(), loaded.file,
                                              [&] { labelsSaved = writeButtonLabels(uiSettings, language, labels); });
-    const Status notStored = macroSlotsNotStored(outcome.macroSlotsNotStored);
+    Status notStored = macroSlotsNotStored(outcome.macroSlotsNotStored);
     if (!notStored.ok()) {
         ctx.err << "q417ctl: " << notStored.message << '\n';
     }
@@ -132,7 +132,7 @@ Status ctlApply(CtlContext& ctx) {
 
 Status ctlShow(CtlContext& ctx) {
     LoadedConfig loaded(ctx.paths, ctx.err);
-    const Status status = loaded.file.loadConfig(loaded.config);
+    Status status = loaded.file.loadConfig(loaded.config);
     if (!status.ok()) {
         return report(loaded.messages, status);
     }
@@ -143,7 +143,7 @@ Status ctlShow(CtlContext& ctx) {
 
 Status ctlMacrosList(CtlContext& ctx) {
     // A record.ini that cannot be read is a failure, not a library without macros.
-    if (const Status readable = ProfileFile(ctx.paths.macroLibrary()).readable(); !readable.ok()) {
+    if (Status readable = ProfileFile(ctx.paths.macroLibrary()).readable(); !readable.ok()) {
         ctx.err << "q417ctl: " << readable.message << '\n';
         return readable;
     }

@@ -112,14 +112,14 @@ Status ConfigFile::loadOrRecover(MouseConfig& config, std::time_t now) {
 
 Status ConfigFile::keepCopy(std::time_t now, std::string& keptName) const {
     std::string bytes;
-    if (const Status read = readWholeFile(path_, bytes, kMaxKeptBytes); !read.ok()) {
+    if (Status read = readWholeFile(path_, bytes, kMaxKeptBytes); !read.ok()) {
         return read;
     }
     const std::string base = damagedName(path_, now);
     // A copy kept at an earlier start stays; this one takes the next free name.
     for (int n = 1; n < 100; ++n) {
         keptName = n == 1 ? base : base + "-" + std::to_string(n);
-        const Status created = createNewFile(folderOf(path_) / keptName, bytes);
+        Status created = createNewFile(folderOf(path_) / keptName, bytes);
         if (created.systemError != EEXIST) {
             return created;
         }

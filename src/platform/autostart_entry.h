@@ -15,8 +15,8 @@ inline constexpr const char* kTrayProgramName = "Tarvell-Q417";
 // programs show it with the program's name and icon.
 class AutostartEntry {
 public:
-    explicit AutostartEntry(std::filesystem::path configHome)
-        : file_(std::move(configHome) / "autostart/example.tarvell.q417.desktop") {}
+    explicit AutostartEntry(const std::filesystem::path& configHome)
+        : file_(configHome / "autostart/example.tarvell.q417.desktop") {}
 
     [[nodiscard]] const std::filesystem::path& file() const { return file_; }
 

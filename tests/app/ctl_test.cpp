@@ -19,7 +19,7 @@ struct CtlRun {
     std::string err;
 };
 
-CtlRun ctl(std::vector<std::string> args) {
+CtlRun ctl(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const int code = runCtl(args, out, err);
