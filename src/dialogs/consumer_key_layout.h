@@ -14,10 +14,10 @@ namespace q417 {
 // What tells the media-key picker from the Windows-key picker: background, list and rows. Both
 // share the name field and the box that toggles the list; OK, Cancel and close are every dialog's.
 struct ConsumerKeyLayout {
-    SkinnedDialogKind kind;
+    SkinnedDialogKind kind{};
     DropDownRegions regions;
-    std::size_t rowCount;
-    std::string_view (*rowText)(Language language, std::size_t row);
+    std::size_t rowCount = 0;
+    std::string_view (*rowText)(Language language, std::size_t row) = nullptr;
 };
 
 inline constexpr Rect kConsumerNameFieldRect{42, 128, 136, 144};

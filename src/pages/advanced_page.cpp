@@ -17,9 +17,9 @@ namespace {
 constexpr int kMacroButtonGroup = 4; // frame groups are 1 and 3, the basic page's key rows 2
 
 struct PageButton {
-    int element;
+    int element = 0;
     Rect rect;
-    TextId caption;
+    TextId caption{};
 };
 
 constexpr std::array<PageButton, 4> kButtons{{

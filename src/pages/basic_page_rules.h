@@ -26,7 +26,7 @@ struct BasicHit {
         LedEffect,
         LevelCell,
     };
-    Kind kind;
+    Kind kind{};
     std::size_t index = 0; // key row, report-rate position or stage
     std::size_t cell = 0;  // level cell, for LevelCell
     bool operator==(const BasicHit&) const = default;

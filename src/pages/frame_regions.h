@@ -15,7 +15,7 @@ namespace q417 {
 enum class FrameButton { Ok, Apply, Skins, Minimise, Close, PreviousPage, NextPage, Cancel, WebLink };
 
 struct FrameRegion {
-    FrameButton button;
+    FrameButton button{};
     Rect rect;
 };
 
@@ -39,11 +39,11 @@ inline constexpr int kFramePageGroup = 3;   // previous and next page
 // How a frame button looks: its images, whether its caption is redrawn over them, and its partner
 // group.
 struct FrameLook {
-    FrameButton button;
+    FrameButton button{};
     std::string_view normalImage;
     std::string_view hoverImage;
-    bool hasCaption;
-    int partnerGroup;
+    bool hasCaption = false;
+    int partnerGroup = 0;
 };
 
 // In the order a hover notification tests them. The web link has no hover look.
