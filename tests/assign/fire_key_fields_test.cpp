@@ -22,7 +22,7 @@ TEST(FireKeyFields, TextsReadAsDecimalNumbers) {
 
 TEST(FireKeyFields, SpeedOutside5To255FallsBackTo5) {
     struct Case {
-        const char* text;
+        const char* text = nullptr;
         FireFieldValue checked;
     };
     const Case cases[] = {
@@ -37,7 +37,7 @@ TEST(FireKeyFields, SpeedOutside5To255FallsBackTo5) {
 
 TEST(FireKeyFields, TimesOutside0To255FallsBackTo1) {
     struct Case {
-        const char* text;
+        const char* text = nullptr;
         FireFieldValue checked;
     };
     const Case cases[] = {

@@ -18,8 +18,8 @@ constexpr auto kLeft = static_cast<std::uint8_t>(ButtonFunction::LeftClick);
 constexpr auto kKeyOff = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
 
 struct ClickCase {
-    int x;
-    int y;
+    int x = 0;
+    int y = 0;
     std::optional<BasicHit> hit;
 };
 
@@ -209,7 +209,7 @@ TEST(BasicPageKeys, TheLeftClickGuardLooksOnlyAtTheEditedBank) {
 TEST(BasicPageKeys, DefaultLabelsTakeTheFunctionRowsOfTheLanguageButNotTheDpiVariants) {
     using Row = std::array<std::string, kButtonCount>;
     struct Case {
-        Language language;
+        Language language{};
         Row labels;
     };
     const Case cases[] = {

@@ -57,8 +57,8 @@ protected:
 
 TEST_F(HoverRegionsInTheMainWindow, RightAndBottomEdgesAreOutsideAndASharedColumnIsTheFirstElements) {
     struct Case {
-        int x;
-        int y;
+        int x = 0;
+        int y = 0;
         std::optional<int> id;
     };
     const Case cases[] = {
@@ -209,8 +209,8 @@ TEST_F(DialogButtonHover, AHoverAwayFromTheButtonsLightsNothing) {
 
 TEST(DialogButtonAt, RightAndBottomEdgesAreOutsideAndTheSharedColumnIsOks) {
     struct Case {
-        int x;
-        int y;
+        int x = 0;
+        int y = 0;
         std::optional<DialogButton> button;
     };
     const Case cases[] = {
