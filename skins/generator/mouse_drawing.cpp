@@ -32,10 +32,10 @@ QPainterPath mouseButtonSeam() {
 namespace {
 
 struct Callout {
-    int number;
-    QPointF anchor; // units, on the button
-    bool left;      // callout on the left of the body
-    qreal y;        // units, where the callout sits
+    int number = 0;
+    QPointF anchor;    // units, on the button
+    bool left = false; // callout on the left of the body
+    qreal y = 0;       // units, where the callout sits
 };
 
 // The ten buttons, numbered as the key rows of the basic page.
@@ -127,7 +127,9 @@ void drawMouse(QPainter& p, QPointF origin, qreal scale, const Palette& c, bool 
     // Wheel with ridges, the DPI button behind it, and the small button at the front left.
     roundedFill(p, QRectF(45, 14, 10, 24), 4.5, c.well.lighter(140), c.well, QColor(0, 0, 0, 160));
     p.setPen(QPen(c.inkMuted, 0.7));
-    for (qreal y = 17; y < 36; y += 2.6) {
+    // Counted, not stepped in floating point, so rounding cannot add or drop a ridge.
+    for (int ridge = 0; ridge < 8; ++ridge) {
+        const qreal y = 17 + 2.6 * ridge;
         p.drawLine(QPointF(47, y), QPointF(53, y));
     }
     roundedFill(p, QRectF(46, 44, 8, 10), 2, c.accentSoft, c.accentDeep, c.accent);
