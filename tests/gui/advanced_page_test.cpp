@@ -279,11 +279,11 @@ TEST_F(AdvancedPageTest, LoopTimesOutOfRangeBecomeOne) {
 
 TEST_F(AdvancedPageTest, MouseEventsGoInWhereTheSelectedLineSays) {
     struct Case {
-        const char* name;
-        int selected; // -1: none
-        int entry;
+        const char* name = nullptr;
+        int selected = -1; // -1: none
+        int entry = 0;
         QStringList expected;
-        int selectedAfter;
+        int selectedAfter = -1;
     };
     const QStringList start4 = lines({"A   Dn", "50 ms", "A   Up", "50 ms"});
     const Case cases[] = {
@@ -469,7 +469,7 @@ TEST_F(AdvancedPageTest, ARecordedMacroReachesTheMouseOnAButton) {
     EXPECT_EQ(test::slice(test::dataAfter(trace, "SET 13 01 80 "), 0, 12),
               (std::vector<std::uint8_t>{0x00, 0x01, 0x05, 0x04, 0x85, 0x04, 0x05, 0x05, 0x80, 0x05, 0x00, 0x00}));
     // Button 3 sits in key-matrix slot 8: macro 1, played with option 1.
-    EXPECT_EQ(test::slice(test::dataAfter(trace, "SET 12 01 40 "), 8 * 4, 4),
+    EXPECT_EQ(test::slice(test::dataAfter(trace, "SET 12 01 40 "), std::size_t{8} * 4, 4),
               (std::vector<std::uint8_t>{0x09, 0x00, 0x01, 0x00}));
 }
 

@@ -119,9 +119,9 @@ TEST(BasicPageApply, EditsOnThePageReachConfigBinAndTheMouse) {
               (std::vector<std::uint8_t>{0x12, 0x34, 0x56, 0x20, 0xFF, 0x40}))
         << "stage colours";
     // Button 3 sits in key-matrix slot 8: a right click in matrix 1 (Mode A), Forward still in matrix 3 (Mode B).
-    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 01 40 "), 8 * 4, 4),
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 01 40 "), std::size_t{8} * 4, 4),
               (std::vector<std::uint8_t>{0x01, 0x00, 0xF1, 0x00}));
-    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 03 40 "), 8 * 4, 4),
+    EXPECT_EQ(test::slice(test::dataAfter(lines, "SET 12 03 40 "), std::size_t{8} * 4, 4),
               (std::vector<std::uint8_t>{0x01, 0x00, 0xF4, 0x00}));
 }
 

@@ -205,11 +205,11 @@ INSTANTIATE_TEST_SUITE_P(BasicPageSensors, BasicPageSensorTest,
 TEST_F(BasicPageTest, TheEditedModesOnlyLeftClickKeepsItsListClosed) {
     ASSERT_NO_FATAL_FAILURE(start());
     struct Case {
-        const char* what;
+        const char* what = nullptr;
         const Rect& modeButton;
         std::optional<std::size_t> secondLeftInA; // a second left click in Mode A
         std::optional<std::size_t> secondLeftInB;
-        bool refused;
+        bool refused = false;
     };
     const std::array<Case, 4> cases{{
         {"Mode A edited, its only left click", bl::kModeA, {}, {}, true},

@@ -161,10 +161,10 @@ TEST_F(CSingleDialogTest, TextsFollowTheLanguage) {
 
 TEST_F(CSingleDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
     struct Case {
-        const char* what;
-        Key key;
-        const char* name;
-        std::uint8_t usage;
+        const char* what = nullptr;
+        Key key{};
+        const char* name = nullptr;
+        std::uint8_t usage = 0;
     };
     const Case cases[] = {
         {"Enter", kEnter, "Enter", 0x28},
@@ -193,10 +193,10 @@ TEST_F(CSingleDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
 
 TEST_F(CSingleDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
     struct Case {
-        const char* what;
-        Key firstReleased;
-        Key lastReleased;
-        const char* name;
+        const char* what = nullptr;
+        Key firstReleased{};
+        Key lastReleased{};
+        const char* name = nullptr;
     };
     for (const Case& c : {Case{"B released first", kB, kA, "A"}, Case{"A released first", kA, kB, "B"}}) {
         const auto dialog = open<CSingleDialog>();
@@ -217,7 +217,7 @@ TEST_F(CSingleDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
 TEST_F(CSingleDialogTest, OkReturnsTheKeyAndCancelOrCloseReject) {
     struct Case {
         QPoint point;
-        QDialog::DialogCode result;
+        QDialog::DialogCode result = QDialog::Rejected;
     };
     for (const Case& c :
          {Case{kOk, QDialog::Accepted}, Case{kCancel, QDialog::Rejected}, Case{kClose, QDialog::Rejected}}) {

@@ -140,7 +140,7 @@ protected:
 
 TEST_F(CMacroDialogTest, OpensWithOptionOneAndNoMacroWhateverTheLibrary) {
     struct Case {
-        const char* what;
+        const char* what = nullptr;
         std::optional<Names> macros; // nullopt: no record.ini
         QStringList rows;
     };

@@ -98,7 +98,7 @@ protected:
 
 TEST_F(ProfileMenuTest, TheTrayMenuHasProfilesAboveExitInTheUsersLanguage) {
     struct Case {
-        const char* code;
+        const char* code = nullptr;
         QStringList tray;
         QStringList profiles;
     };

@@ -57,8 +57,8 @@ TEST_F(SkinnedDialogTest, OpensFramelessAtTheGivenOriginWithTheBackgroundsSize) 
 TEST_F(SkinnedDialogTest, ClicksEndWithOkOrCancel) {
     struct Case {
         QPoint point;
-        bool ends;
-        QDialog::DialogCode result;
+        bool ends = false;
+        QDialog::DialogCode result = QDialog::Rejected;
     };
     const Case cases[] = {
         {kOk, true, QDialog::Accepted},     {{270, 253}, true, QDialog::Accepted}, // the column OK and Cancel share

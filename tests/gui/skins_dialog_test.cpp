@@ -166,9 +166,9 @@ TEST_F(CSkinsDialogTest, EnterConfirmsAndEscCancels) {
 
 TEST_F(CSkinsDialogTest, ClicksOutsideTheListCloseIt) {
     struct Case {
-        const char* what;
+        const char* what = nullptr;
         QPoint point;
-        int pickerOpened;
+        int pickerOpened = 0;
     };
     const Case cases[] = {
         {"the box again", kSkinBox, 0},
