@@ -76,7 +76,7 @@ Status Configurator::loadProfile(const ProfileData& profile) {
         return lock.status();
     }
     FileSnapshot before;
-    if (Status s = saveProfileMacros(paths_, profile.macros, &before); !s.ok()) {
+    if (Status s = saveProfileMacros(paths_, profile.macros, before); !s.ok()) {
         return s;
     }
     if (!recordBeforeProfile_) {

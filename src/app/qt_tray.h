@@ -9,8 +9,8 @@
 
 namespace q417 {
 
-// The tray icon with its tip, its menu (the submenus the program adds, then Exit), and its balloons. Where the desktop
-// has no tray, balloons go to desktop notifications when the desktop offers them.
+// The tray icon with its tip, its menu (the submenus the program adds, then Exit), and its
+// balloons. Where the desktop has no tray, balloons go to desktop notifications when it offers them.
 class QtTray : public QObject, public TrayNotifier {
     Q_OBJECT
 public:

@@ -172,14 +172,12 @@ Status saveProfileData(const DataPaths& paths, const ProfileData& profile) {
     return writeAllOrNone(writes);
 }
 
-Status saveProfileMacros(const DataPaths& paths, const std::vector<ProfileMacro>& macros, FileSnapshot* before) {
+Status saveProfileMacros(const DataPaths& paths, const std::vector<ProfileMacro>& macros, FileSnapshot& before) {
     std::vector<PlannedWrite> writes(1);
     if (Status s = planMacrosWrite(paths, macros, writes[0]); !s.ok()) {
         return s;
     }
-    if (before != nullptr) {
-        *before = {writes[0].path, writes[0].old};
-    }
+    before = {writes[0].path, writes[0].old};
     return writeAllOrNone(writes);
 }
 

@@ -35,7 +35,7 @@ Status restoreFile(const FileSnapshot& snapshot);
 
 // record.ini alone, as saveProfileData() writes it; `before` receives the file as it was. The
 // caller holds the data folder's lock.
-Status saveProfileMacros(const DataPaths& paths, const std::vector<ProfileMacro>& macros, FileSnapshot* before);
+Status saveProfileMacros(const DataPaths& paths, const std::vector<ProfileMacro>& macros, FileSnapshot& before);
 // The label sections of str.ini alone, as saveProfileData() writes them. The caller holds the lock.
 Status saveProfileLabels(const DataPaths& paths, const std::array<KeyLabels, kLanguageCount>& labels);
 
