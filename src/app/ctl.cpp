@@ -2,10 +2,10 @@
 
 #include "app/ctl_commands.h"
 #include "platform/interrupted_saves.h"
+#include "platform/option_value.h"
 #include "platform/user_data_folder.h"
 #include "platform/xdg_folders.h"
 
-#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -75,6 +75,8 @@ Options:
   --apply            with profile load or import: write the mouse afterwards
   -h, --help         print this help and exit
 
+A value may also follow its option after an equals sign: --data-dir=~/mouse.
+
 Without --simulate or --sim-state the commands use the mouse plugged into this
 computer, through its hidraw nodes. Opening them needs the udev rule
 60-q417-mouse.rules (installed by "cmake --install"); without it q417ctl says
@@ -127,34 +129,6 @@ DataPaths dataPaths(const std::optional<std::filesystem::path>& dataDir, const C
 int usageError(std::ostream& err, const std::string& what) {
     err << "q417ctl: " << what << " (see q417ctl --help)\n";
     return kExitUsage;
-}
-
-// The value of an option given as "--name VALUE" or "--name=VALUE", the same either way: an empty
-// value is missing, and a leading "~/" is the home folder, as the shell makes it of a separate
-// word but leaves it in "--name=~/...".
-std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
-                                       bool& malformed) {
-    const std::string& arg = args[i];
-    if (arg == name) {
-        if (i + 1 >= args.size() || args[i + 1].empty()) {
-            malformed = true;
-            return std::nullopt;
-        }
-        return args[++i];
-    }
-    if (arg.rfind(name + "=", 0) != 0) {
-        return std::nullopt;
-    }
-    std::string value = arg.substr(name.size() + 1);
-    if (value.empty()) {
-        malformed = true;
-        return std::nullopt;
-    }
-    const char* home = std::getenv("HOME");
-    if ((value == "~" || value.rfind("~/", 0) == 0) && home != nullptr && *home != '\0') {
-        value.replace(0, 1, home);
-    }
-    return value;
 }
 
 using Command = Status (*)(CtlContext&);

@@ -1,6 +1,7 @@
 #include "app/gui_options.h"
 
 #include "platform/data_paths.h"
+#include "platform/option_value.h"
 
 namespace q417 {
 
@@ -26,6 +27,8 @@ Options:
                      output); see q417ctl --help for the format
   -h, --help         print this help and exit
 
+A value may also follow its option after an equals sign: --data-dir=~/mouse.
+
 The advanced page's pointer speed, precision, wheel lines and double-click speed go to the
 desktop named by XDG_CURRENT_DESKTOP: GNOME and its relatives through GSettings, KDE Plasma
 through its configuration files; --simulate does not change that.
@@ -39,35 +42,27 @@ std::ostream& operator<<(std::ostream& out, GuiHelp) {
 
 GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
     GuiOptions o;
-    const auto valueOf = [&](std::size_t& i, const std::string& name) -> std::optional<std::string> {
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == name) {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                o.error = name + " needs a value";
-                return std::nullopt;
-            }
-            return args[++i];
-        }
-        if (arg.rfind(name + "=", 0) == 0 && arg.size() > name.size() + 1) {
-            return arg.substr(name.size() + 1);
-        }
-        return std::nullopt;
-    };
-    for (std::size_t i = 0; i < args.size() && o.error.empty(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "-h" || arg == "--help") {
+        bool missing = false;
+        if (auto dir = optionValue(args, i, "--data-dir", missing)) {
+            o.dataDir = *dir;
+        } else if (auto state = optionValue(args, i, "--sim-state", missing)) {
+            o.device.simState = *state;
+            o.device.simulate = true;
+        } else if (auto trace = optionValue(args, i, "--trace", missing)) {
+            o.device.trace = *trace;
+        } else if (missing) {
+            o.error = arg.substr(0, arg.find('=')) + " needs a value";
+        } else if (arg == "-h" || arg == "--help") {
             o.help = true;
         } else if (arg == "--simulate") {
             o.device.simulate = true;
-        } else if (auto dir = valueOf(i, "--data-dir")) {
-            o.dataDir = *dir;
-        } else if (auto state = valueOf(i, "--sim-state")) {
-            o.device.simState = *state;
-            o.device.simulate = true;
-        } else if (auto trace = valueOf(i, "--trace")) {
-            o.device.trace = *trace;
-        } else if (o.error.empty()) {
+        } else {
             o.error = "unknown argument " + arg;
+        }
+        if (!o.error.empty()) {
+            break;
         }
     }
     return o;

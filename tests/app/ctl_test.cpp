@@ -1,16 +1,16 @@
 #include "app/ctl.h"
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 #include <sstream>
 
 namespace q417 {
 namespace {
 
+using test::ScopedEnv;
 using test::TempDir;
 
 struct CtlRun {
@@ -90,31 +90,6 @@ TEST(Ctl, WrongSizedConfigIsADataFileError) {
     EXPECT_EQ(r.code, kExitDataFile);
     EXPECT_NE(r.err.find("1986 bytes"), std::string::npos);
 }
-
-// Sets an environment variable for a scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value)
-        : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // "--data-dir=~/x" reaches q417ctl as typed, where the shell has made "--data-dir ~/x" the home folder.
 TEST(Ctl, AnOptionWithAnEqualsSignWorksAsWithASpace) {
