@@ -10,8 +10,8 @@ namespace {
 constexpr const char* kHelpText = R"(Usage: Tarvell-Q417 [OPTIONS]
 
 The configurator of the gaming mouse (USB 04d9:a09f). It starts in the system tray: click the
-tray icon to open the window; right-click it for Profiles (save, load, import and export a
-whole setup) and Exit.
+tray icon to open the window; right-click it for Profiles (save, load, import, export and
+delete whole setups) and Exit.
 
 Options:
   --data-dir DIR     folder holding config.bin, record.ini, str.ini and Skins/; without

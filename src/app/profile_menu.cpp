@@ -29,6 +29,7 @@ ProfileMenu::ProfileMenu(Configurator& model, CPelmoraDlg& window, DialogRunner&
     , messages_(messages)
     , texts_(profileMenuTexts(model.ui().language)) {
     menu_.setTitle(fromUtf8(texts_.menu));
+    deleteMenu_.setTitle(fromUtf8(texts_.deleteMenu));
     refresh();
 }
 
@@ -47,6 +48,12 @@ void ProfileMenu::refresh() {
     menu_.addSeparator();
     connect(menu_.addAction(fromUtf8(texts_.importFile)), &QAction::triggered, this, &ProfileMenu::importFile);
     connect(menu_.addAction(fromUtf8(texts_.exportFile)), &QAction::triggered, this, &ProfileMenu::exportFile);
+    menu_.addSeparator();
+    deleteMenu_.clear();
+    for (const std::string& name : names) {
+        connect(deleteMenu_.addAction(menuItemText(name)), &QAction::triggered, this, [this, name] { remove(name); });
+    }
+    menu_.addMenu(&deleteMenu_)->setEnabled(!names.empty());
 }
 
 void ProfileMenu::saveAs() {
@@ -107,6 +114,16 @@ void ProfileMenu::exportFile() {
     }
     if (!s.ok()) {
         refused(texts_.notSaved, s.message);
+    }
+}
+
+void ProfileMenu::remove(const std::string& name) {
+    if (!dialogs_.confirm(host(), fillIn(texts_.deleteQuestion, name))) {
+        return;
+    }
+    // One unlink, whole or not at all: no lock to wait for.
+    if (Status s = deleteStoredProfile(model_.paths(), name); !s.ok()) {
+        refused(texts_.notDeleted, s.message);
     }
 }
 

@@ -12,7 +12,8 @@
 
 namespace q417 {
 
-// The tray menu's "Profiles": Save as…, the saved profiles to load, Import… and Export…. A profile
+// The tray menu's "Profiles": Save as…, the saved profiles to load, Import…, Export… and Delete with
+// the saved profiles again. A profile
 // loaded or imported becomes what the window shows, as an edit would: the mouse gets it on OK or
 // Apply, and Cancel returns to the last applied setup. Saving and exporting take what the window
 // shows, applied or not.
@@ -31,6 +32,8 @@ public:
     void load(const std::string& name);
     void importFile();
     void exportFile();
+    // Asks first; the window and the mouse keep what they show.
+    void remove(const std::string& name);
 
 private:
     // Checks and shows a profile's text read from `source`; a refusal says why and changes nothing.
@@ -44,6 +47,7 @@ private:
     MessageSink& messages_;
     ProfileMenuTexts texts_;
     QMenu menu_;
+    QMenu deleteMenu_; // a submenu of menu_; declared after it, so it leaves menu_ as it goes
 };
 
 } // namespace q417

@@ -15,14 +15,17 @@ struct ProfileMenuTexts {
     std::string_view noneSaved;
     std::string_view importFile;
     std::string_view exportFile;
+    std::string_view deleteMenu;
     std::string_view nameTitle;
     std::string_view namePrompt;
     std::string_view replaceQuestion;
+    std::string_view deleteQuestion;
     std::string_view importTitle;
     std::string_view exportTitle;
     std::string_view fileFilter;
     std::string_view notLoaded;
     std::string_view notSaved;
+    std::string_view notDeleted;
 };
 
 // A language value outside the enum reads as English.

@@ -103,12 +103,19 @@ TEST_F(ProfileMenuTest, TheTrayMenuHasProfilesAboveExitInTheUsersLanguage) {
         QStringList profiles;
     };
     const Case cases[] = {
-        {"EN", {"Profiles", "-", "Exit"}, {"Save as…", "-", "(no saved profiles) (off)", "-", "Import…", "Export…"}},
-        {"CHS", {"配置文件", "-", "退出"}, {"另存为…", "-", "（没有已保存的配置） (off)", "-", "导入…", "导出…"}},
-        {"CHT", {"設定檔", "-", "退出"}, {"另存新檔…", "-", "（沒有已儲存的設定檔） (off)", "-", "匯入…", "匯出…"}},
+        {"EN",
+         {"Profiles", "-", "Exit"},
+         {"Save as…", "-", "(no saved profiles) (off)", "-", "Import…", "Export…", "-", "Delete (off)"}},
+        {"CHS",
+         {"配置文件", "-", "退出"},
+         {"另存为…", "-", "（没有已保存的配置） (off)", "-", "导入…", "导出…", "-", "删除 (off)"}},
+        {"CHT",
+         {"設定檔", "-", "退出"},
+         {"另存新檔…", "-", "（沒有已儲存的設定檔） (off)", "-", "匯入…", "匯出…", "-", "刪除 (off)"}},
         {"SPAN",
          {"Perfiles", "-", "Salir"},
-         {"Guardar como…", "-", "(ningún perfil guardado) (off)", "-", "Importar…", "Exportar…"}},
+         {"Guardar como…", "-", "(ningún perfil guardado) (off)", "-", "Importar…", "Exportar…", "-",
+          "Eliminar (off)"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -132,7 +139,7 @@ TEST_F(ProfileMenuTest, SavedProfilesAreListedSortedAsTypedEachTimeTheMenuOpens)
     store("Arena", other);
     emit app->tray().menu().aboutToShow();
     EXPECT_EQ(itemTexts(menu().menu()),
-              (QStringList{"Save as…", "-", "Arena", "Work && play", "-", "Import…", "Export…"}))
+              (QStringList{"Save as…", "-", "Arena", "Work && play", "-", "Import…", "Export…", "-", "Delete"}))
         << "\"&\" is doubled, or the menu would take it for a shortcut mark";
     QAction* item = itemNamed(menu().menu(), "Work && play");
     ASSERT_NE(item, nullptr);
@@ -171,6 +178,39 @@ TEST_F(ProfileMenuTest, SavingOverAProfileAsksFirst) {
     dialogs.answers = {true};
     menu().saveAs();
     EXPECT_EQ(stored("Game one").config.reportRate, 8);
+}
+
+TEST_F(ProfileMenuTest, DeleteAsksFirstAndRemovesOnlyThatProfile) {
+    start();
+    store("Arena", friendsSetup());
+    store("Work & play", friendsSetup());
+    app->model().config().reportRate = 8; // edited, not applied
+    const std::vector<std::string> files = filesNow();
+    emit app->tray().menu().aboutToShow();
+    QMenu* deleteMenu = itemNamed(menu().menu(), "Delete")->menu();
+    ASSERT_NE(deleteMenu, nullptr);
+    EXPECT_EQ(itemTexts(*deleteMenu), (QStringList{"Arena", "Work && play"}));
+
+    dialogs.answers = {false};
+    itemNamed(*deleteMenu, "Work && play")->trigger();
+    EXPECT_EQ(dialogs.questions, (std::vector<std::string>{"Delete the profile \"Work & play\"?"}));
+    EXPECT_EQ(listProfiles(app->model().paths()), (std::vector<std::string>{"Arena", "Work & play"})) << "No keeps it";
+
+    dialogs.answers = {true};
+    itemNamed(*deleteMenu, "Work && play")->trigger();
+    EXPECT_EQ(listProfiles(app->model().paths()), (std::vector<std::string>{"Arena"}));
+    EXPECT_TRUE(said().empty());
+    EXPECT_EQ(app->model().config().reportRate, 8) << "the window keeps what it shows";
+    EXPECT_EQ(filesNow(), files) << "and the data files are untouched";
+
+    emit app->tray().menu().aboutToShow();
+    EXPECT_EQ(itemTexts(*deleteMenu), (QStringList{"Arena"}));
+
+    // Gone behind the menu's back, as another program can do: said, not a crash.
+    std::filesystem::remove(dir / "profiles/Arena.json");
+    dialogs.answers = {true};
+    itemNamed(*deleteMenu, "Arena")->trigger();
+    EXPECT_EQ(said(), (std::vector<std::string>{"The profile could not be deleted: no profile named 'Arena'"}));
 }
 
 TEST_F(ProfileMenuTest, ABadNameOrACancelledDialogSavesNothing) {
