@@ -38,9 +38,11 @@ void ProfileMenu::refresh() {
     menu_.clear();
     connect(menu_.addAction(fromUtf8(texts_.saveAs)), &QAction::triggered, this, &ProfileMenu::saveAs);
     menu_.addSeparator();
+    deleteMenu_.clear();
     const std::vector<std::string> names = listProfiles(model_.paths());
     for (const std::string& name : names) {
         connect(menu_.addAction(menuItemText(name)), &QAction::triggered, this, [this, name] { load(name); });
+        connect(deleteMenu_.addAction(menuItemText(name)), &QAction::triggered, this, [this, name] { remove(name); });
     }
     if (names.empty()) {
         menu_.addAction(fromUtf8(texts_.noneSaved))->setEnabled(false);
@@ -49,10 +51,6 @@ void ProfileMenu::refresh() {
     connect(menu_.addAction(fromUtf8(texts_.importFile)), &QAction::triggered, this, &ProfileMenu::importFile);
     connect(menu_.addAction(fromUtf8(texts_.exportFile)), &QAction::triggered, this, &ProfileMenu::exportFile);
     menu_.addSeparator();
-    deleteMenu_.clear();
-    for (const std::string& name : names) {
-        connect(deleteMenu_.addAction(menuItemText(name)), &QAction::triggered, this, [this, name] { remove(name); });
-    }
     menu_.addMenu(&deleteMenu_)->setEnabled(!names.empty());
 }
 

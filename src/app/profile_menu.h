@@ -13,10 +13,9 @@
 namespace q417 {
 
 // The tray menu's "Profiles": Save as…, the saved profiles to load, Import…, Export… and Delete with
-// the saved profiles again. A profile
-// loaded or imported becomes what the window shows, as an edit would: the mouse gets it on OK or
-// Apply, and Cancel returns to the last applied setup. Saving and exporting take what the window
-// shows, applied or not.
+// the saved profiles again. A profile loaded or imported becomes what the window shows, as an edit
+// would: the mouse gets it on OK or Apply, and Cancel returns to the last applied setup. Saving and
+// exporting take what the window shows, applied or not.
 class ProfileMenu : public QObject {
     Q_OBJECT
 public:
