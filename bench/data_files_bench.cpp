@@ -3,7 +3,7 @@
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
 #include "macro/macro_library.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "support/temp_dir.h"
 
 #include <benchmark/benchmark.h>
@@ -46,7 +46,7 @@ void BM_ProfileLookupInLargeFile(benchmark::State& state) {
         text += "[macro " + std::to_string(i) + "]\nItemCount=2\nItem0=A   Dn\nItem1=50 ms\n";
     }
     dir.write("record.ini", text);
-    const q417::ProfileFile file(dir / "record.ini");
+    const q417::IniFile file(dir / "record.ini");
     const std::string last = "macro " + std::to_string(state.range(0) - 1);
     for (auto _ : state) {
         benchmark::DoNotOptimize(file.readString(last, "Item1"));

@@ -5,8 +5,8 @@
 #include "config/config_file.h"
 #include "config/mouse_config.h"
 #include "platform/data_paths.h"
+#include "platform/ini_file.h"
 #include "platform/pointer_settings.h"
-#include "platform/profile_file.h"
 #include "profile/profile_data.h"
 #include "profile/profile_files.h"
 #include "texts/key_labels.h"
@@ -74,7 +74,7 @@ private:
     PointerSettings& pointer_;
     DeviceSession& device_;
     ConfigFile configFile_;
-    ProfileFile uiSettingsFile_;
+    IniFile uiSettingsFile_;
     MouseConfig config_{};
     MouseConfig savedConfig_{};
     UiSettings ui_;

@@ -101,7 +101,7 @@ Status ctlApply(CtlContext& ctx) {
     mouse->transport().comment("sensor block refresh");
     DeviceCommands(mouse->transport(), mouse->image()).refreshSensorBlock();
 
-    ProfileFile uiSettings(ctx.paths.uiSettings());
+    IniFile uiSettings(ctx.paths.uiSettings());
     const Language language = readLanguage(uiSettings);
     const KeyLabels labels = readButtonLabels(uiSettings, language);
     Status labelsSaved;
@@ -143,7 +143,7 @@ Status ctlShow(CtlContext& ctx) {
 
 Status ctlMacrosList(CtlContext& ctx) {
     // A record.ini that cannot be read is a failure, not a library without macros.
-    if (Status readable = ProfileFile(ctx.paths.macroLibrary()).readable(); !readable.ok()) {
+    if (Status readable = IniFile(ctx.paths.macroLibrary()).readable(); !readable.ok()) {
         ctx.err << "q417ctl: " << readable.message << '\n';
         return readable;
     }
@@ -169,7 +169,7 @@ Status ctlMacrosCompile(CtlContext& ctx) {
     if (!status.ok()) {
         return report(loaded.messages, status);
     }
-    if (status = ProfileFile(ctx.paths.macroLibrary()).readable(); !status.ok()) {
+    if (status = IniFile(ctx.paths.macroLibrary()).readable(); !status.ok()) {
         return report(loaded.messages, status);
     }
     const MacroLibrary library(ctx.paths.macroLibrary());

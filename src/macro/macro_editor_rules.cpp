@@ -2,8 +2,8 @@
 
 #include "macro/macro_library.h"
 #include "macro/macro_line.h"
-#include "platform/profile_document.h"
-#include "platform/profile_file.h"
+#include "platform/ini_document.h"
+#include "platform/ini_file.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -57,7 +57,7 @@ NewMacroRefusal checkNewMacroName(std::string_view name, const std::vector<std::
         return NewMacroRefusal::TooMany;
     }
     const bool exists = std::any_of(listed.begin(), listed.end(),
-                                    [&wanted](const std::string& other) { return sameProfileName(other, wanted); });
+                                    [&wanted](const std::string& other) { return sameIniName(other, wanted); });
     return exists ? NewMacroRefusal::NameExists : NewMacroRefusal::None;
 }
 

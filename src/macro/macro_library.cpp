@@ -1,7 +1,7 @@
 #include "macro/macro_library.h"
 
 #include "macro/macro_encoding.h"
-#include "platform/profile_document.h"
+#include "platform/ini_document.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -22,7 +22,7 @@ bool isDigits(std::string_view s) {
 
 // The line number of an "Item%d" key, written as the program writes it ("Item7", never "Item07").
 std::optional<long long> lineNumberOfKey(std::string_view key) {
-    if (key.size() < 5 || !sameProfileName(key.substr(0, 4), "Item")) {
+    if (key.size() < 5 || !sameIniName(key.substr(0, 4), "Item")) {
         return std::nullopt;
     }
     const std::string_view digits = key.substr(4);
@@ -43,15 +43,15 @@ struct StoredMacro {
 
 // One macro's keys, from the section's first copy; the first of duplicated keys wins. Values are
 // cut as every read of the file cuts them.
-StoredMacro readStoredMacro(const ProfileEntries& entries) {
+StoredMacro readStoredMacro(const IniEntries& entries) {
     StoredMacro macro;
     for (const auto& [key, value] : entries) {
-        if (sameProfileName(key, kCountKey)) {
+        if (sameIniName(key, kCountKey)) {
             if (!macro.count) {
                 macro.count = leadingInt(value);
             }
         } else if (const auto n = lineNumberOfKey(key)) {
-            macro.lines.try_emplace(*n, truncateUtf8(value, ProfileFile::kMaxValueChars));
+            macro.lines.try_emplace(*n, truncateUtf8(value, IniFile::kMaxValueChars));
         }
     }
     return macro;
@@ -81,7 +81,7 @@ std::vector<std::string> linesToShow(const StoredMacro& macro) {
 }
 
 // Slot t from section t, for the first twelve sections of the document.
-void compileSlots(const ProfileDocument& doc, Slots& slots) {
+void compileSlots(const IniDocument& doc, Slots& slots) {
     const std::vector<std::string> names = doc.sectionNames();
     for (std::size_t slot = 0; slot < names.size() && slot < kMacroSlotCount; ++slot) {
         const StoredMacro macro = readStoredMacro(doc.entries(names[slot]));
@@ -123,7 +123,7 @@ Status MacroLibrary::saveMacro(std::string_view name, const std::vector<std::str
     if (section.find_first_not_of(" \t") == std::string::npos) {
         return Status::failure(ErrorKind::Usage, "a macro needs a name");
     }
-    ProfileEntries entries;
+    IniEntries entries;
     entries.reserve(lines.size() + 1);
     entries.emplace_back(kCountKey, std::to_string(lines.size()));
     for (std::size_t j = 0; j < lines.size(); ++j) {
@@ -131,7 +131,7 @@ Status MacroLibrary::saveMacro(std::string_view name, const std::vector<std::str
     }
     // The slots are compiled from the document as written, so the file is read once.
     Slots slots = config.macroSlots;
-    Status status = file_.edit([&](ProfileDocument& doc) {
+    Status status = file_.edit([&](IniDocument& doc) {
         doc.replaceSection(section, entries);
         compileSlots(doc, slots);
         return true;
@@ -149,7 +149,7 @@ Status MacroLibrary::deleteMacro(std::string_view name) {
 MacroLibrary::Deletion MacroLibrary::deleteMacroAndCompile(std::string_view name, MouseConfig& config) {
     Deletion deletion;
     Slots slots{};
-    deletion.status = file_.edit([&](ProfileDocument& doc) {
+    deletion.status = file_.edit([&](IniDocument& doc) {
         deletion.removedSlots = doc.sectionPositions(name);
         if (deletion.removedSlots.empty()) {
             return false;
@@ -168,7 +168,7 @@ MacroLibrary::Deletion MacroLibrary::deleteMacroAndCompile(std::string_view name
 }
 
 void MacroLibrary::compileMacroSlots(MouseConfig& config) const {
-    if (const std::optional<ProfileDocument> doc = file_.document()) {
+    if (const std::optional<IniDocument> doc = file_.document()) {
         compileSlots(*doc, config.macroSlots);
     }
 }

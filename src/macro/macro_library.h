@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/mouse_config.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "platform/result.h"
 
 #include <filesystem>
@@ -59,7 +59,7 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return file_.path(); }
 
 private:
-    ProfileFile file_;
+    IniFile file_;
 };
 
 } // namespace q417

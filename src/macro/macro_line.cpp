@@ -1,6 +1,6 @@
 #include "macro/macro_line.h"
 
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "platform/kde_pointer_settings.h"
 
 #include "platform/atomic_file.h"
+#include "platform/ini_file.h"
 #include "platform/libinput_speed.h"
-#include "platform/profile_file.h"
 
 #include <algorithm>
 #include <array>
@@ -84,18 +84,18 @@ template <typename T> SettingRead<T> done(T value) {
 std::optional<std::string> readKey(const std::filesystem::path& configHome, const Key& key) {
     const std::filesystem::path path = configHome / key.file;
     std::string bytes;
-    const Status readable = readWholeFile(path, bytes, ProfileFile::kMaxFileBytes);
+    const Status readable = readWholeFile(path, bytes, IniFile::kMaxFileBytes);
     if (!readable.ok() && readable.systemError != ENOENT && readable.systemError != ENOTDIR) {
         return std::nullopt;
     }
-    return ProfileFile(path).readString(key.group, key.name);
+    return IniFile(path).readString(key.group, key.name);
 }
 
 SettingOutcome writeKey(const std::filesystem::path& configHome, KdeConfigNotifier& notifier, const Key& key,
                         const std::string& value) {
     std::error_code ec;
     std::filesystem::create_directories(configHome, ec); // a fresh account may not have it yet
-    ProfileFile file(configHome / key.file);
+    IniFile file(configHome / key.file);
     if (!file.writeString(key.group, key.name, value).ok()) {
         return SettingOutcome::Failed;
     }

@@ -3,8 +3,8 @@
 #include "config/config_file.h"
 #include "macro/macro_library.h"
 #include "platform/atomic_file.h"
-#include "platform/profile_document.h"
-#include "platform/profile_file.h"
+#include "platform/ini_document.h"
+#include "platform/ini_file.h"
 #include "platform/text_encoding.h"
 #include "profile/profile_json.h"
 #include "texts/button_labels.h"
@@ -25,13 +25,13 @@ Status readIfPresent(const std::filesystem::path& path, std::optional<std::strin
         return Status::success();
     }
     bytes.emplace();
-    return readWholeFile(path, *bytes, ProfileFile::kMaxFileBytes);
+    return readWholeFile(path, *bytes, IniFile::kMaxFileBytes);
 }
 
 std::string recordIniText(const std::vector<ProfileMacro>& macros) {
-    ProfileDocument doc = ProfileDocument::parse("");
+    IniDocument doc = IniDocument::parse("");
     for (const ProfileMacro& macro : macros) {
-        ProfileEntries entries{{"ItemCount", std::to_string(macro.lines.size())}};
+        IniEntries entries{{"ItemCount", std::to_string(macro.lines.size())}};
         for (std::size_t n = 0; n < macro.lines.size(); ++n) {
             entries.emplace_back("Item" + std::to_string(n), macro.lines[n]);
         }
@@ -41,7 +41,7 @@ std::string recordIniText(const std::vector<ProfileMacro>& macros) {
 }
 
 std::string uiSettingsText(std::string_view oldText, const std::array<KeyLabels, kLanguageCount>& labels) {
-    ProfileDocument doc = ProfileDocument::parse(oldText);
+    IniDocument doc = IniDocument::parse(oldText);
     for (std::size_t lang = 0; lang < kLanguageCount; ++lang) {
         const std::string_view section = labelSectionName(static_cast<Language>(lang));
         bool allEmpty = true;
@@ -53,7 +53,7 @@ std::string uiSettingsText(std::string_view oldText, const std::array<KeyLabels,
         if (allEmpty && doc.entries(section).empty()) {
             continue; // no labels in a language that has none yet: the file stays as it is
         }
-        ProfileEntries entries;
+        IniEntries entries;
         for (std::size_t mode = 0; mode < kModeCount; ++mode) {
             for (std::size_t button = 0; button < kButtonCount; ++button) {
                 entries.emplace_back(buttonLabelKey(mode, button), labels[lang][mode][button]);
@@ -132,7 +132,7 @@ Status loadProfileData(const DataPaths& paths, ProfileData& profile) {
 Status loadProfileAround(const DataPaths& paths, const MouseConfig& config, ProfileData& profile) {
     ProfileData loaded;
     loaded.config = config;
-    const ProfileFile record(paths.macroLibrary());
+    const IniFile record(paths.macroLibrary());
     if (Status s = record.readable(); !s.ok()) {
         return s;
     }
@@ -147,7 +147,7 @@ Status loadProfileAround(const DataPaths& paths, const MouseConfig& config, Prof
         loaded.macros.push_back({names[i], loaded.config.macroSlots[i].repeats(), library.loadMacro(names[i])});
     }
 
-    const ProfileFile ui(paths.uiSettings());
+    const IniFile ui(paths.uiSettings());
     if (Status s = ui.readable(); !s.ok()) {
         return s;
     }

@@ -4,7 +4,7 @@
 #include "macro/macro_encoding.h"
 #include "macro/macro_library.h"
 #include "macro/macro_line.h"
-#include "platform/profile_document.h"
+#include "platform/ini_document.h"
 #include "profile/profile_hex.h"
 #include "profile/profile_json.h"
 #include "profile/profile_names.h"
@@ -304,7 +304,7 @@ void readMacros(const Json& value, const std::string& path, ProfileData& profile
         macro.name = expectString(m["name"], at(p, "name"));
         checkMacroName(macro.name, at(p, "name"));
         for (const ProfileMacro& earlier : profile.macros) {
-            if (sameProfileName(earlier.name, macro.name)) {
+            if (sameIniName(earlier.name, macro.name)) {
                 fail(at(p, "name"), "a second macro named " + inQuotes(macro.name));
             }
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "texts/key_labels.h"
 #include "texts/language.h"
 
@@ -13,12 +13,12 @@ namespace q417 {
 std::string buttonLabelKey(std::size_t mode, std::size_t button);
 
 // The language code of str.ini ("Lan" in "Skins"); English when the file or key is missing.
-Language readLanguage(const ProfileFile& uiSettings);
+Language readLanguage(const IniFile& uiSettings);
 
 // The 24 labels of the language's section; missing ones read as empty.
-KeyLabels readButtonLabels(const ProfileFile& uiSettings, Language language);
+KeyLabels readButtonLabels(const IniFile& uiSettings, Language language);
 
 // Writes all 24 labels of the language's section in one go.
-Status writeButtonLabels(ProfileFile& uiSettings, Language language, const KeyLabels& labels);
+Status writeButtonLabels(IniFile& uiSettings, Language language, const KeyLabels& labels);
 
 } // namespace q417

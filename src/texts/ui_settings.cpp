@@ -14,7 +14,7 @@ constexpr std::string_view kSkinKey = "Path";
 
 } // namespace
 
-UiSettings readUiSettings(const ProfileFile& uiSettings) {
+UiSettings readUiSettings(const IniFile& uiSettings) {
     UiSettings settings;
     settings.languageCode = uiSettings.readString(kSection, "Lan");
     settings.language = languageFromCode(settings.languageCode);
@@ -37,8 +37,8 @@ UiSettings readUiSettings(const ProfileFile& uiSettings) {
     return settings;
 }
 
-Status writeSkinSettings(ProfileFile& uiSettings, std::array<std::uint8_t, 3> colour, std::string_view skinName) {
-    ProfileEntries entries;
+Status writeSkinSettings(IniFile& uiSettings, std::array<std::uint8_t, 3> colour, std::string_view skinName) {
+    IniEntries entries;
     for (std::size_t i = 0; i < kColourKeys.size(); ++i) {
         entries.emplace_back(kColourKeys[i], std::to_string(colour[i]));
     }

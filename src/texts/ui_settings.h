@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "platform/result.h"
 #include "texts/key_labels.h"
 #include "texts/language.h"
@@ -29,10 +29,10 @@ struct UiSettings {
 // Each colour component is the key's integer value cut to its low 8 bits (300 reads as 44, -1 as
 // 255); a missing key reads as 0. A file that is missing, unreadable or holds no colour at all gives
 // the factory colour instead of black, which no skin could be read in, and says so in `problem`.
-[[nodiscard]] UiSettings readUiSettings(const ProfileFile& uiSettings);
+[[nodiscard]] UiSettings readUiSettings(const IniFile& uiSettings);
 
 // Stores the text colour ("RColor", "GColor", "BColor", in decimal) and the skin name ("Path") in
 // one write of the file.
-Status writeSkinSettings(ProfileFile& uiSettings, std::array<std::uint8_t, 3> colour, std::string_view skinName);
+Status writeSkinSettings(IniFile& uiSettings, std::array<std::uint8_t, 3> colour, std::string_view skinName);
 
 } // namespace q417

@@ -1,5 +1,5 @@
 #include "config/factory_defaults.h"
-#include "platform/profile_document.h"
+#include "platform/ini_document.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -24,7 +24,7 @@ TEST(FactoryDefaults, ConfigIsTheDefaultAssignmentsWithDistinctStageColours) {
 }
 
 TEST(FactoryDefaults, UiSettingsNameEnglishTheDefaultSkinAndAReadableColour) {
-    const ProfileDocument doc = ProfileDocument::parse(factoryUiSettingsText());
+    const IniDocument doc = IniDocument::parse(factoryUiSettingsText());
     EXPECT_EQ(doc.value("Skins", "Lan"), "EN");
     EXPECT_EQ(doc.value("Skins", "Path"), "Default");
     EXPECT_NE(doc.value("Skins", "RColor"), "0");

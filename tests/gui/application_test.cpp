@@ -349,7 +349,7 @@ TEST_F(ApplicationTest, AFirstRunGivesEveryButtonItsDefaultLabelAndSavesThem) {
         EXPECT_EQ(mode[8], "Combo Key-left Win+D");
         EXPECT_EQ(mode[11], "Key Off");
     }
-    EXPECT_EQ(readButtonLabels(ProfileFile(dir / "str.ini"), Language::English), labels);
+    EXPECT_EQ(readButtonLabels(IniFile(dir / "str.ini"), Language::English), labels);
 }
 
 TEST_F(ApplicationTest, AfterCancelTheTrayClickRereadsTheLabelsButNotLanguageColourOrSkin) {

@@ -15,7 +15,7 @@
 #include "pages/frame_regions.h"
 #include "pick_dialog_driver.h"
 #include "platform/evdev_key_names.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "program_seams.h"
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
@@ -234,7 +234,7 @@ TEST_P(AssignmentRows, TheDialogsAnswerReachesTheMouseConfigBinAndStrIni) {
     ASSERT_TRUE(ConfigFile(dir / "config.bin", program.messages).loadConfig(saved).ok());
     EXPECT_EQ(saved.banks[0].function[kButton], static_cast<std::uint8_t>(c.function));
     c.checkBank(saved.banks[0]);
-    EXPECT_EQ(readButtonLabels(ProfileFile(dir / "str.ini"), Language::English)[0][kButton], c.label);
+    EXPECT_EQ(readButtonLabels(IniFile(dir / "str.ini"), Language::English)[0][kButton], c.label);
     const std::vector<std::string> lines = test::traceLines(dir.read("trace.txt").substr(traceBefore));
     const std::vector<std::uint8_t> matrix1 = test::dataAfter(lines, "SET 12 01 40 ");
     EXPECT_EQ(test::slice(matrix1, matrixSlotOfButton(kButton) * 4, 4),

@@ -4,7 +4,7 @@
 #include "pages/basic_page_layout.h"
 #include "pages/frame_regions.h"
 #include "pages/lighting_layout.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "program_seams.h"
 #include "screenshots.h"
 #include "skin/skin_drop_down.h"
@@ -101,7 +101,7 @@ TEST(BasicPageApply, EditsOnThePageReachConfigBinAndTheMouse) {
         {at(offsetof(MouseConfig, ledMode)), {1, 3}},
     };
     EXPECT_EQ(changed, expected);
-    const KeyLabels saved = readButtonLabels(ProfileFile(dir / "str.ini"), Language::English);
+    const KeyLabels saved = readButtonLabels(IniFile(dir / "str.ini"), Language::English);
     EXPECT_EQ(saved[0][3], "Right Click");
     EXPECT_EQ(saved[1][3], "Forward");
 

@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "profile/profile_json.h"
 #include "profile/profile_store.h"
 #include "program_seams.h"
@@ -276,7 +276,7 @@ TEST_F(ProfileMenuTest, OkAfterLoadingWritesTheMouseAndEveryFile) {
 
     EXPECT_EQ(app->device().simulatedMouse()->memory().reportRate, 4);
     EXPECT_EQ(dir.read("config.bin"), configFileBytes(setup.config, 1));
-    const ProfileFile ui(dir / "str.ini");
+    const IniFile ui(dir / "str.ini");
     KeyLabels english = setup.labels[static_cast<std::size_t>(Language::English)];
     english[0][1] = "Edited after loading";
     EXPECT_EQ(readButtonLabels(ui, Language::English), english);

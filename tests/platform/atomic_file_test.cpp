@@ -1,5 +1,5 @@
 #include "platform/atomic_file.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -66,7 +66,7 @@ TEST_P(SavePermission, FollowsTheFilesOwnPermission) {
 
     const std::optional<int> result = test::runAsOrdinaryUser([&] {
         Status status = c.through == Through::Replace ? replaceFileAtomically(file, "[Skin]\nName=New\n")
-                                                      : ProfileFile(file).writeString("Skin", "Name", "New");
+                                                      : IniFile(file).writeString("Skin", "Name", "New");
         return status.ok() ? 0 : status.systemError;
     });
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);

@@ -1,5 +1,5 @@
 #include "platform/data_folder_lock.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "support/folder_lock_probe.h"
 #include "support/temp_dir.h"
 
@@ -90,9 +90,9 @@ TEST(DataFolderLock, AnotherThreadOfTheProcessWaitsForTheHolder) {
 
 TEST(DataFolderLock, AnIniRewriteHoldsTheLockFromReadToWrite) {
     TempDir dir;
-    ProfileFile file(dir / "str.ini");
+    IniFile file(dir / "str.ini");
     bool lockedDuringChange = false;
-    ASSERT_TRUE(file.edit([&](ProfileDocument& doc) {
+    ASSERT_TRUE(file.edit([&](IniDocument& doc) {
                         lockedDuringChange = folderLocked(dir.path());
                         doc.setValue("s", "k", "v");
                         return true;

@@ -1,5 +1,5 @@
 #include "macro/macro_library.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "profile/profile_files.h"
 #include "profile/profile_json.h"
 #include "profile/profile_setups.h"
@@ -42,8 +42,8 @@ TEST_P(ProfileRoundTrip, ExportThenImportGivesTheSameFiles) {
         EXPECT_EQ(macros[i].name, GetParam().data.macros[i].name);
         EXPECT_EQ(macros[i].lines, GetParam().data.macros[i].lines);
     }
-    const ProfileFile fromUi(from / "str.ini");
-    const ProfileFile toUi(to / "str.ini");
+    const IniFile fromUi(from / "str.ini");
+    const IniFile toUi(to / "str.ini");
     for (std::size_t lang = 0; lang < kLanguageCount; ++lang) {
         EXPECT_EQ(readButtonLabels(toUi, static_cast<Language>(lang)),
                   readButtonLabels(fromUi, static_cast<Language>(lang)));

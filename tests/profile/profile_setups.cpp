@@ -5,7 +5,7 @@
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
 #include "macro/macro_library.h"
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "texts/button_labels.h"
 
 #include <gtest/gtest.h>
@@ -135,7 +135,7 @@ void writeSetup(const TempDir& dir, const ProfileData& data) {
         d.config.macroSlots[i].setRepeats(d.macros[i].repeats);
     }
     dir.write("config.bin", configFileBytes(d.config, 1));
-    ProfileFile ui(dir / "str.ini");
+    IniFile ui(dir / "str.ini");
     for (std::size_t lang = 0; lang < kLanguageCount; ++lang) {
         ASSERT_TRUE(writeButtonLabels(ui, static_cast<Language>(lang), d.labels[lang]).ok());
     }

@@ -18,7 +18,7 @@ protected:
     }
 
     TempDir dir;
-    ProfileFile file{dir / "str.ini"};
+    IniFile file{dir / "str.ini"};
 };
 
 // A missing, empty or colourless str.ini gave black text on the dark skins; it now gives the factory

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the INI reader and editor: the input is a file, then after the last
 // NUL-NUL pair a section and key to look up and write.
-#include "platform/profile_document.h"
+#include "platform/ini_document.h"
 #include "platform/text_encoding.h"
 
 #include <cstdint>
@@ -18,14 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view key = mid == std::string_view::npos ? std::string_view("Item1") : names.substr(mid + 1);
 
     const q417::DecodedText decoded = q417::decodeText(file);
-    q417::ProfileDocument doc = q417::ProfileDocument::parse(decoded.utf8);
+    q417::IniDocument doc = q417::IniDocument::parse(decoded.utf8);
     (void)doc.value(section, key);
     (void)doc.sectionNames();
     (void)doc.entries(section);
 
     doc.setValue(section, key, "v1");
     const std::string written = q417::encodeText(doc.text(), decoded.encoding);
-    const q417::ProfileDocument reread = q417::ProfileDocument::parse(q417::decodeText(written).utf8);
+    const q417::IniDocument reread = q417::IniDocument::parse(q417::decodeText(written).utf8);
     // A key that can be named in a file must read back what was written. Names that are not
     // valid UTF-8 cannot be stored in a UTF-16 file as they are, so they do not count there.
     const auto storable = [&decoded](std::string_view name) {

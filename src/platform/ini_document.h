@@ -9,18 +9,18 @@
 namespace q417 {
 
 // Section and key names match without regard to ASCII letter case.
-bool sameProfileName(std::string_view a, std::string_view b);
+bool sameIniName(std::string_view a, std::string_view b);
 
-using ProfileEntries = std::vector<std::pair<std::string, std::string>>;
+using IniEntries = std::vector<std::pair<std::string, std::string>>;
 
 // The text of an INI file as lines, with the lookup and edit rules the program relies on:
 // section and key names match without regard to ASCII case, the first match wins, everything not
 // touched by an edit (comments, unknown keys, other sections, line order, each line's own line
 // break, LF or CRLF, in a file that mixes them) stays byte for byte. A changed line keeps its
 // break; a new line takes the break of the line before it.
-class ProfileDocument {
+class IniDocument {
 public:
-    static ProfileDocument parse(std::string_view utf8Text);
+    static IniDocument parse(std::string_view utf8Text);
     [[nodiscard]] std::string text() const;
 
     // The value of the first matching key of the first matching section, trimmed of blanks and
@@ -29,7 +29,7 @@ public:
     // Every section name, in file order, duplicates included as they stand.
     [[nodiscard]] std::vector<std::string> sectionNames() const;
     // Every key of the first matching section, in file order.
-    [[nodiscard]] ProfileEntries entries(std::string_view section) const;
+    [[nodiscard]] IniEntries entries(std::string_view section) const;
     // The position of every section of that name among all sections, counted from 0 in file order.
     [[nodiscard]] std::vector<std::size_t> sectionPositions(std::string_view section) const;
 
@@ -40,7 +40,7 @@ public:
     bool removeSection(std::string_view section);
     // Gives the first matching section exactly these keys, keeping its place in the file (other
     // same-named sections go); a missing section is created at the end of the file.
-    void replaceSection(std::string_view section, const ProfileEntries& entries);
+    void replaceSection(std::string_view section, const IniEntries& entries);
 
 private:
     enum class LineKind { Other, Section, Key };

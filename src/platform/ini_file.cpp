@@ -1,4 +1,4 @@
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 
 #include "platform/atomic_file.h"
 #include "platform/data_folder_lock.h"
@@ -35,21 +35,21 @@ int leadingInt(std::string_view text) {
     return static_cast<int>(value < INT_MIN ? INT_MIN : value);
 }
 
-bool ProfileFile::exists() const {
+bool IniFile::exists() const {
     std::error_code ec;
     return std::filesystem::exists(path_, ec);
 }
 
-Status ProfileFile::readable() const {
-    ProfileDocument doc;
+Status IniFile::readable() const {
+    IniDocument doc;
     TextEncoding encoding{};
     return load(doc, encoding);
 }
 
-Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
+Status IniFile::load(IniDocument& doc, TextEncoding& encoding) const {
     encoding = TextEncoding::Utf8;
     if (!exists()) {
-        doc = ProfileDocument{};
+        doc = IniDocument{};
         return Status::success();
     }
     std::string bytes;
@@ -59,17 +59,17 @@ Status ProfileFile::load(ProfileDocument& doc, TextEncoding& encoding) const {
     }
     DecodedText decoded = decodeText(bytes);
     encoding = decoded.encoding;
-    doc = ProfileDocument::parse(decoded.utf8);
+    doc = IniDocument::parse(decoded.utf8);
     return Status::success();
 }
 
-Status ProfileFile::edit(const std::function<bool(ProfileDocument&)>& change) {
+Status IniFile::edit(const std::function<bool(IniDocument&)>& change) {
     // From the read to the write, no other program of this mouse rewrites a file of the folder.
     const DataFolderLock lock(folderOf(path_));
     if (!lock.status().ok()) {
         return lock.status();
     }
-    ProfileDocument doc;
+    IniDocument doc;
     TextEncoding encoding{};
     Status status = load(doc, encoding);
     if (!status.ok()) {
@@ -81,8 +81,8 @@ Status ProfileFile::edit(const std::function<bool(ProfileDocument&)>& change) {
     return replaceFileAtomically(path_, encodeText(doc.text(), encoding));
 }
 
-std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
-    ProfileDocument doc;
+std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view fallback) const {
+    IniDocument doc;
     TextEncoding encoding{};
     std::optional<std::string> value;
     if (load(doc, encoding).ok()) {
@@ -91,8 +91,8 @@ std::string ProfileFile::readString(std::string_view section, std::string_view k
     return truncateUtf8(value ? *value : fallback, kMaxValueChars);
 }
 
-int ProfileFile::readInt(std::string_view section, std::string_view key, int fallback) const {
-    ProfileDocument doc;
+int IniFile::readInt(std::string_view section, std::string_view key, int fallback) const {
+    IniDocument doc;
     TextEncoding encoding{};
     if (!load(doc, encoding).ok()) {
         return fallback;
@@ -101,24 +101,24 @@ int ProfileFile::readInt(std::string_view section, std::string_view key, int fal
     return value ? leadingInt(*value) : fallback;
 }
 
-std::vector<std::string> ProfileFile::sectionNames() const {
-    ProfileDocument doc;
+std::vector<std::string> IniFile::sectionNames() const {
+    IniDocument doc;
     TextEncoding encoding{};
     return load(doc, encoding).ok() ? doc.sectionNames() : std::vector<std::string>{};
 }
 
-ProfileEntries ProfileFile::sectionEntries(std::string_view section) const {
-    ProfileDocument doc;
+IniEntries IniFile::sectionEntries(std::string_view section) const {
+    IniDocument doc;
     TextEncoding encoding{};
-    ProfileEntries entries = load(doc, encoding).ok() ? doc.entries(section) : ProfileEntries{};
+    IniEntries entries = load(doc, encoding).ok() ? doc.entries(section) : IniEntries{};
     for (auto& entry : entries) {
         entry.second = truncateUtf8(entry.second, kMaxValueChars);
     }
     return entries;
 }
 
-std::optional<ProfileDocument> ProfileFile::document() const {
-    ProfileDocument doc;
+std::optional<IniDocument> IniFile::document() const {
+    IniDocument doc;
     TextEncoding encoding{};
     if (!load(doc, encoding).ok()) {
         return std::nullopt;
@@ -126,15 +126,15 @@ std::optional<ProfileDocument> ProfileFile::document() const {
     return doc;
 }
 
-Status ProfileFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    return edit([&](ProfileDocument& doc) {
+Status IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    return edit([&](IniDocument& doc) {
         doc.setValue(section, key, value);
         return true;
     });
 }
 
-Status ProfileFile::writeStrings(std::string_view section, const ProfileEntries& entries) {
-    return edit([&](ProfileDocument& doc) {
+Status IniFile::writeStrings(std::string_view section, const IniEntries& entries) {
+    return edit([&](IniDocument& doc) {
         for (const auto& [key, value] : entries) {
             doc.setValue(section, key, value);
         }
@@ -142,15 +142,15 @@ Status ProfileFile::writeStrings(std::string_view section, const ProfileEntries&
     });
 }
 
-Status ProfileFile::removeSection(std::string_view section) {
+Status IniFile::removeSection(std::string_view section) {
     if (!exists()) {
         return Status::success();
     }
-    return edit([&](ProfileDocument& doc) { return doc.removeSection(section); });
+    return edit([&](IniDocument& doc) { return doc.removeSection(section); });
 }
 
-Status ProfileFile::replaceSection(std::string_view section, const ProfileEntries& entries) {
-    return edit([&](ProfileDocument& doc) {
+Status IniFile::replaceSection(std::string_view section, const IniEntries& entries) {
+    return edit([&](IniDocument& doc) {
         doc.replaceSection(section, entries);
         return true;
     });

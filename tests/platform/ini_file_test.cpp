@@ -1,4 +1,4 @@
-#include "platform/profile_file.h"
+#include "platform/ini_file.h"
 #include "support/temp_dir.h"
 
 #include <functional>
@@ -17,7 +17,7 @@ struct ReadCase {
     std::string expected; // "<fallback>" when the key is not found
 };
 
-TEST(ProfileFileRead, LookupRules) {
+TEST(IniFileRead, LookupRules) {
     const std::string longValue(100'000, 'x');
     const ReadCase cases[] = {
         {"names ignore case", "[Skins]\nLan=CHS\n", "skins", "LAN", "CHS"},
@@ -41,23 +41,23 @@ TEST(ProfileFileRead, LookupRules) {
         {"binary junk around", std::string("\x01\xff\xfe\x80[\x00\n[A]\nk=v\n\xc3\x28\n", 18), "A", "k", "v"},
     };
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     for (const ReadCase& c : cases) {
         dir.write("t.ini", c.file);
         EXPECT_EQ(file.readString(c.section, c.key, "<fallback>"), c.expected) << c.name;
     }
 }
 
-TEST(ProfileFileRead, MissingFileReadsAsFallbackAndHasNoSections) {
+TEST(IniFileRead, MissingFileReadsAsFallbackAndHasNoSections) {
     TempDir dir;
-    ProfileFile file(dir / "none.ini");
+    IniFile file(dir / "none.ini");
     EXPECT_EQ(file.readString("A", "k", "dflt"), "dflt");
     EXPECT_EQ(file.readInt("A", "k", 7), 7);
     EXPECT_TRUE(file.sectionNames().empty());
     EXPECT_FALSE(file.exists());
 }
 
-TEST(ProfileFileRead, IntegersReadLikeTheCLibrary) {
+TEST(IniFileRead, IntegersReadLikeTheCLibrary) {
     const std::pair<const char*, int> cases[] = {
         {"42", 42},
         {"  -5", -5},
@@ -74,7 +74,7 @@ TEST(ProfileFileRead, IntegersReadLikeTheCLibrary) {
     }
 }
 
-TEST(ProfileFileRead, SectionNamesInFileOrderWithoutAnyLengthCut) {
+TEST(IniFileRead, SectionNamesInFileOrderWithoutAnyLengthCut) {
     std::string text;
     std::vector<std::string> expected;
     for (int i = 0; i < 300; ++i) {
@@ -83,12 +83,12 @@ TEST(ProfileFileRead, SectionNamesInFileOrderWithoutAnyLengthCut) {
     }
     TempDir dir;
     dir.write("record.ini", text);
-    EXPECT_EQ(ProfileFile(dir / "record.ini").sectionNames(), expected);
+    EXPECT_EQ(IniFile(dir / "record.ini").sectionNames(), expected);
 }
 
-TEST(ProfileFileRead, EveryCallSeesTheFileAsItIsNow) {
+TEST(IniFileRead, EveryCallSeesTheFileAsItIsNow) {
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     dir.write("t.ini", "[A]\nk=1\n");
     EXPECT_EQ(file.readString("A", "k"), "1");
     dir.write("t.ini", "[A]\nk=2\n");
@@ -98,64 +98,64 @@ TEST(ProfileFileRead, EveryCallSeesTheFileAsItIsNow) {
 struct EditCase {
     const char* name;
     std::string before;
-    std::function<Status(ProfileFile&)> edit;
+    std::function<Status(IniFile&)> edit;
     std::string after;
 };
 
-TEST(ProfileFileEdit, EditsKeepEverythingElseAsItWas) {
+TEST(IniFileEdit, EditsKeepEverythingElseAsItWas) {
     const EditCase cases[] = {
         {"value replaced in place", "; c\n[A]\nk=1\nother=2\n[B]\nk=3\n",
-         [](ProfileFile& f) { return f.writeString("a", "K", "9"); }, "; c\n[A]\nk=9\nother=2\n[B]\nk=3\n"},
+         [](IniFile& f) { return f.writeString("a", "K", "9"); }, "; c\n[A]\nk=9\nother=2\n[B]\nk=3\n"},
         {"new key after the section's last key", "[A]\nk=1\n\n[B]\n",
-         [](ProfileFile& f) { return f.writeString("A", "n", "2"); }, "[A]\nk=1\nn=2\n\n[B]\n"},
-        {"new section at the end", "[A]\nk=1", [](ProfileFile& f) { return f.writeString("B", "x", "y"); },
+         [](IniFile& f) { return f.writeString("A", "n", "2"); }, "[A]\nk=1\nn=2\n\n[B]\n"},
+        {"new section at the end", "[A]\nk=1", [](IniFile& f) { return f.writeString("B", "x", "y"); },
          "[A]\nk=1\n[B]\nx=y\n"},
-        {"crlf kept", "[A]\r\nk=1\r\n", [](ProfileFile& f) { return f.writeString("A", "n", "2"); },
+        {"crlf kept", "[A]\r\nk=1\r\n", [](IniFile& f) { return f.writeString("A", "n", "2"); },
          "[A]\r\nk=1\r\nn=2\r\n"},
         {"mixed breaks: a changed CRLF line keeps CRLF", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
-         [](ProfileFile& f) { return f.writeString("A", "k", "9"); }, "[A]\r\nx=1\nk=9\r\n[B]\ny=2\n"},
+         [](IniFile& f) { return f.writeString("A", "k", "9"); }, "[A]\r\nx=1\nk=9\r\n[B]\ny=2\n"},
         {"mixed breaks: a changed LF line keeps LF", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
-         [](ProfileFile& f) { return f.writeString("A", "x", "5"); }, "[A]\r\nx=5\nk=1\r\n[B]\ny=2\n"},
+         [](IniFile& f) { return f.writeString("A", "x", "5"); }, "[A]\r\nx=5\nk=1\r\n[B]\ny=2\n"},
         {"mixed breaks: a new key takes the break of the line before", "[A]\r\nx=1\nk=1\r\n[B]\ny=2\n",
-         [](ProfileFile& f) {
+         [](IniFile& f) {
              return f.writeStrings("A", {{"n", "1"}});
          },
          "[A]\r\nx=1\nk=1\r\nn=1\r\n[B]\ny=2\n"},
         {"mixed breaks: a new section follows the last line", "[A]\r\nk=1\r\n[B]\ny=2\n",
-         [](ProfileFile& f) { return f.writeString("C", "c", "3"); }, "[A]\r\nk=1\r\n[B]\ny=2\n[C]\nc=3\n"},
+         [](IniFile& f) { return f.writeString("C", "c", "3"); }, "[A]\r\nk=1\r\n[B]\ny=2\n[C]\nc=3\n"},
         {"a last line without a break keeps none", "[A]\r\nk=1",
-         [](ProfileFile& f) { return f.writeString("A", "n", "2"); }, "[A]\r\nk=1\r\nn=2"},
+         [](IniFile& f) { return f.writeString("A", "n", "2"); }, "[A]\r\nk=1\r\nn=2"},
         {"line breaks in a value cannot forge keys", "[A]\n",
-         [](ProfileFile& f) { return f.writeString("A", "k", "a\n[B]\r\nx=1"); }, "[A]\nk=a [B]  x=1\n"},
+         [](IniFile& f) { return f.writeString("A", "k", "a\n[B]\r\nx=1"); }, "[A]\nk=a [B]  x=1\n"},
         {"several keys in one write", "[S]\nItem1=old\n",
-         [](ProfileFile& f) {
+         [](IniFile& f) {
              return f.writeStrings("S", {{"Item1", "a"}, {"Item2", "b"}});
          },
          "[S]\nItem1=a\nItem2=b\n"},
         {"section removed whole, every copy", "[A]\nk=1\n[B]\nx=1\n[a]\nk=2\n",
-         [](ProfileFile& f) { return f.removeSection("A"); }, "[B]\nx=1\n"},
-        {"removing a missing section changes nothing", "[B]\nx=1", [](ProfileFile& f) { return f.removeSection("A"); },
+         [](IniFile& f) { return f.removeSection("A"); }, "[B]\nx=1\n"},
+        {"removing a missing section changes nothing", "[B]\nx=1", [](IniFile& f) { return f.removeSection("A"); },
          "[B]\nx=1"},
         {"section replaced where it stands", "[m1]\nItemCount=1\nItem0=x\n[m2]\nItemCount=0\n",
-         [](ProfileFile& f) {
+         [](IniFile& f) {
              return f.replaceSection("M1", {{"ItemCount", "2"}, {"Item0", "a"}, {"Item1", "b"}});
          },
          "[m1]\nItemCount=2\nItem0=a\nItem1=b\n[m2]\nItemCount=0\n"},
         {"replaced section drops a later duplicate", "[m]\nItemCount=1\n[n]\nk=1\n[M]\nItemCount=5\n",
-         [](ProfileFile& f) {
+         [](IniFile& f) {
              return f.replaceSection("m", {{"ItemCount", "0"}});
          },
          "[m]\nItemCount=0\n[n]\nk=1\n"},
         {"missing section replaced at the end", "[a]\n",
-         [](ProfileFile& f) {
+         [](IniFile& f) {
              return f.replaceSection("b", {{"k", "v"}});
          },
          "[a]\n[b]\nk=v\n"},
         {"unclosed header and junk kept", "junk\x01\n[A\n[B]\nk=1\n",
-         [](ProfileFile& f) { return f.writeString("B", "k", "2"); }, "junk\x01\n[A\n[B]\nk=2\n"},
+         [](IniFile& f) { return f.writeString("B", "k", "2"); }, "junk\x01\n[A\n[B]\nk=2\n"},
     };
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     for (const EditCase& c : cases) {
         dir.write("t.ini", c.before);
         EXPECT_TRUE(c.edit(file).ok()) << c.name;
@@ -163,31 +163,31 @@ TEST(ProfileFileEdit, EditsKeepEverythingElseAsItWas) {
     }
 }
 
-TEST(ProfileFileEdit, WritingCreatesAMissingFileAsUtf8) {
+TEST(IniFileEdit, WritingCreatesAMissingFileAsUtf8) {
     TempDir dir;
-    ProfileFile file(dir / "new.ini");
+    IniFile file(dir / "new.ini");
     ASSERT_TRUE(file.writeString("Setting-EN", "Item1", "Left Click").ok());
     EXPECT_EQ(dir.read("new.ini"), "[Setting-EN]\nItem1=Left Click\n");
 }
 
-TEST(ProfileFileEdit, UnreadableFileIsNeverOverwritten) {
+TEST(IniFileEdit, UnreadableFileIsNeverOverwritten) {
     TempDir dir;
     std::filesystem::create_directory(dir / "t.ini");
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     EXPECT_FALSE(file.writeString("A", "k", "v").ok());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "t.ini"));
 }
 
-TEST(ProfileFileDocument, TheWholeFileAtOnce) {
+TEST(IniFileDocument, TheWholeFileAtOnce) {
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
-    const std::optional<ProfileDocument> missing = file.document();
+    IniFile file(dir / "t.ini");
+    const std::optional<IniDocument> missing = file.document();
     ASSERT_TRUE(missing.has_value()) << "a missing file is an empty document";
     EXPECT_TRUE(missing->sectionNames().empty());
     EXPECT_FALSE(file.exists());
 
     dir.write("t.ini", "[A]\nk=" + std::string(2000, 'x') + "\n[b]\n[ a ]\n[c\n[C]\n");
-    const std::optional<ProfileDocument> doc = file.document();
+    const std::optional<IniDocument> doc = file.document();
     ASSERT_TRUE(doc.has_value());
     EXPECT_EQ(doc->sectionNames(), (std::vector<std::string>{"A", "b", "a", "C"}));
     EXPECT_EQ(doc->value("a", "k")->size(), 2000U) << "values as the file holds them";
@@ -200,11 +200,11 @@ TEST(ProfileFileDocument, TheWholeFileAtOnce) {
     EXPECT_FALSE(file.document().has_value()) << "an unreadable file is no document";
 }
 
-TEST(ProfileFileEdit, TheChangeDecidesWhetherTheFileIsWritten) {
+TEST(IniFileEdit, TheChangeDecidesWhetherTheFileIsWritten) {
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     const auto addKey = [](bool write) {
-        return [write](ProfileDocument& doc) {
+        return [write](IniDocument& doc) {
             doc.setValue("A", "n", "2");
             return write;
         };
@@ -222,11 +222,11 @@ TEST(ProfileFileEdit, TheChangeDecidesWhetherTheFileIsWritten) {
     std::filesystem::remove(dir / "t.ini");
     std::filesystem::create_directory(dir / "t.ini");
     bool called = false;
-    EXPECT_FALSE(file.edit([&called](ProfileDocument&) { return called = true; }).ok());
+    EXPECT_FALSE(file.edit([&called](IniDocument&) { return called = true; }).ok());
     EXPECT_FALSE(called);
 }
 
-TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
+TEST(IniFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
     const std::string utf16Bom = std::string("\xFF\xFE[\0A\0]\0\n\0k\0=\0\x2D\x4E\x87\x65\n\0", 20);
     const std::string utf16NoBom = std::string("[\0A\0]\0\n\0k\0=\0v\0\n\0", 16);
     struct Case {
@@ -244,7 +244,7 @@ TEST(ProfileFileEncoding, FilesAreWrittenBackInTheirOwnEncoding) {
          "\xEF\xBB\xBF[A]\nk=\xE4\xB8\xAD\nn=\xE6\x96\x87\n"},
     };
     TempDir dir;
-    ProfileFile file(dir / "t.ini");
+    IniFile file(dir / "t.ini");
     for (const Case& c : cases) {
         dir.write("t.ini", c.before);
         EXPECT_EQ(file.readString("A", "k"), c.value) << c.name;

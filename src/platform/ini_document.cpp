@@ -1,4 +1,4 @@
-#include "platform/profile_document.h"
+#include "platform/ini_document.h"
 
 #include <algorithm>
 #include <iterator>
@@ -57,12 +57,12 @@ std::string sectionLine(std::string_view section) {
 
 } // namespace
 
-bool sameProfileName(std::string_view a, std::string_view b) {
+bool sameIniName(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-ProfileDocument::Line ProfileDocument::classify(std::string raw) {
+IniDocument::Line IniDocument::classify(std::string raw) {
     Line line;
     const std::string_view body = trim(raw);
     if (!body.empty() && body.front() == '[') {
@@ -84,8 +84,8 @@ ProfileDocument::Line ProfileDocument::classify(std::string raw) {
     return line;
 }
 
-ProfileDocument ProfileDocument::parse(std::string_view text) {
-    ProfileDocument doc;
+IniDocument IniDocument::parse(std::string_view text) {
+    IniDocument doc;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -109,7 +109,7 @@ ProfileDocument ProfileDocument::parse(std::string_view text) {
     return doc;
 }
 
-std::string ProfileDocument::text() const {
+std::string IniDocument::text() const {
     std::string out;
     for (const Line& line : lines_) {
         out += line.raw;
@@ -118,17 +118,17 @@ std::string ProfileDocument::text() const {
     return out;
 }
 
-std::size_t ProfileDocument::findSection(std::string_view section) const {
+std::size_t IniDocument::findSection(std::string_view section) const {
     const std::string_view wanted = trim(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == LineKind::Section && sameProfileName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Section && sameIniName(lines_[i].name, wanted)) {
             return i;
         }
     }
     return npos;
 }
 
-std::size_t ProfileDocument::sectionEnd(std::size_t header) const {
+std::size_t IniDocument::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
     while (i < lines_.size() && lines_[i].kind != LineKind::Section) {
         ++i;
@@ -136,7 +136,7 @@ std::size_t ProfileDocument::sectionEnd(std::size_t header) const {
     return i;
 }
 
-std::size_t ProfileDocument::afterLastKey(std::size_t header) const {
+std::size_t IniDocument::afterLastKey(std::size_t header) const {
     std::size_t last = header;
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
@@ -147,7 +147,7 @@ std::size_t ProfileDocument::afterLastKey(std::size_t header) const {
     return last + 1;
 }
 
-std::optional<std::string> ProfileDocument::value(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const {
     const std::size_t header = findSection(section);
     if (header == npos) {
         return std::nullopt;
@@ -155,14 +155,14 @@ std::optional<std::string> ProfileDocument::value(std::string_view section, std:
     const std::string_view wanted = trim(key);
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind == LineKind::Key && sameProfileName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Key && sameIniName(lines_[i].name, wanted)) {
             return lines_[i].value;
         }
     }
     return std::nullopt;
 }
 
-std::vector<std::string> ProfileDocument::sectionNames() const {
+std::vector<std::string> IniDocument::sectionNames() const {
     std::vector<std::string> names;
     for (const Line& line : lines_) {
         if (line.kind == LineKind::Section) {
@@ -172,8 +172,8 @@ std::vector<std::string> ProfileDocument::sectionNames() const {
     return names;
 }
 
-ProfileEntries ProfileDocument::entries(std::string_view section) const {
-    ProfileEntries out;
+IniEntries IniDocument::entries(std::string_view section) const {
+    IniEntries out;
     const std::size_t header = findSection(section);
     if (header == npos) {
         return out;
@@ -187,13 +187,13 @@ ProfileEntries ProfileDocument::entries(std::string_view section) const {
     return out;
 }
 
-std::vector<std::size_t> ProfileDocument::sectionPositions(std::string_view section) const {
+std::vector<std::size_t> IniDocument::sectionPositions(std::string_view section) const {
     const std::string_view wanted = trim(section);
     std::vector<std::size_t> positions;
     std::size_t position = 0;
     for (const Line& line : lines_) {
         if (line.kind == LineKind::Section) {
-            if (sameProfileName(line.name, wanted)) {
+            if (sameIniName(line.name, wanted)) {
                 positions.push_back(position);
             }
             ++position;
@@ -202,7 +202,7 @@ std::vector<std::size_t> ProfileDocument::sectionPositions(std::string_view sect
     return positions;
 }
 
-void ProfileDocument::insertLine(std::size_t at, std::string raw) {
+void IniDocument::insertLine(std::size_t at, std::string raw) {
     Line line = classify(std::move(raw));
     line.brk = newline_;
     if (at > 0) {
@@ -216,7 +216,7 @@ void ProfileDocument::insertLine(std::size_t at, std::string raw) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
-std::size_t ProfileDocument::appendSection(std::string_view section) {
+std::size_t IniDocument::appendSection(std::string_view section) {
     insertLine(lines_.size(), sectionLine(section));
     // A new section ends with a break, so that its keys follow on lines of their own.
     if (lines_.back().brk.empty()) {
@@ -225,7 +225,7 @@ std::size_t ProfileDocument::appendSection(std::string_view section) {
     return lines_.size() - 1;
 }
 
-void ProfileDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     std::size_t header = findSection(section);
     if (header == npos) {
         header = appendSection(section);
@@ -233,7 +233,7 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     const std::string_view wanted = trim(key);
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind == LineKind::Key && sameProfileName(lines_[i].name, wanted)) {
+        if (lines_[i].kind == LineKind::Key && sameIniName(lines_[i].name, wanted)) {
             std::string brk = std::move(lines_[i].brk);
             lines_[i] = classify(keyLine(lines_[i].name, value));
             lines_[i].brk = std::move(brk);
@@ -243,7 +243,7 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
     insertLine(afterLastKey(header), keyLine(key, value));
 }
 
-bool ProfileDocument::removeSection(std::string_view section) {
+bool IniDocument::removeSection(std::string_view section) {
     const std::string_view wanted = trim(section);
     std::vector<Line> kept;
     kept.reserve(lines_.size());
@@ -251,7 +251,7 @@ bool ProfileDocument::removeSection(std::string_view section) {
     bool removed = false;
     for (Line& line : lines_) {
         if (line.kind == LineKind::Section) {
-            inRemoved = sameProfileName(line.name, wanted);
+            inRemoved = sameIniName(line.name, wanted);
             removed = removed || inRemoved;
         }
         if (!inRemoved) {
@@ -262,7 +262,7 @@ bool ProfileDocument::removeSection(std::string_view section) {
     return removed;
 }
 
-void ProfileDocument::replaceSection(std::string_view section, const ProfileEntries& entries) {
+void IniDocument::replaceSection(std::string_view section, const IniEntries& entries) {
     std::size_t header = findSection(section);
     if (header == npos) {
         header = appendSection(section);
@@ -275,7 +275,7 @@ void ProfileDocument::replaceSection(std::string_view section, const ProfileEntr
         std::vector<Line> tail(std::make_move_iterator(lines_.begin() + static_cast<std::ptrdiff_t>(end2)),
                                std::make_move_iterator(lines_.end()));
         lines_.resize(end2);
-        ProfileDocument rest;
+        IniDocument rest;
         rest.lines_ = std::move(tail);
         rest.removeSection(section);
         std::move(rest.lines_.begin(), rest.lines_.end(), std::back_inserter(lines_));
