@@ -73,7 +73,7 @@ bool Application::start() {
     if (balloons_ == nullptr) {
         balloons_ = tray_.get();
     }
-    window_ = std::make_unique<CPelmoraDlg>(*model_, *balloons_, messages_, dialogs_);
+    window_ = std::make_unique<MainWindow>(*model_, *balloons_, messages_, dialogs_);
     window_->setWindowIcon(appIcon());
     window_->setWindowTitle("Gaming Mouse Setting");
     window_->setHideMinimises(!trayAvailable_);
@@ -92,9 +92,9 @@ bool Application::start() {
         profileMenu_->menu().popup(global);
     });
 
-    connect(tray_.get(), &QtTray::leftClicked, window_.get(), &CPelmoraDlg::showFromTray);
+    connect(tray_.get(), &QtTray::leftClicked, window_.get(), &MainWindow::showFromTray);
     connect(tray_.get(), &QtTray::exitChosen, this, &Application::exit);
-    connect(window_.get(), &CPelmoraDlg::exitRequested, this, &Application::exit);
+    connect(window_.get(), &MainWindow::exitRequested, this, &Application::exit);
 
     const Status opened = device_.open(options_.device, std::cout);
     if (!opened.ok()) {

@@ -3,7 +3,7 @@
 #include "app/configurator.h"
 #include "app/device_session.h"
 #include "app/gui_options.h"
-#include "app/pelmora_dlg.h"
+#include "app/main_window.h"
 #include "app/profile_menu.h"
 #include "app/qt_message_sink.h"
 #include "app/qt_tray.h"
@@ -58,7 +58,7 @@ public:
     // mouse's state written back, the tray icon removed, then `finished(0)`.
     void exit();
 
-    CPelmoraDlg& window() { return *window_; }
+    MainWindow& window() { return *window_; }
     Configurator& model() { return *model_; }
     DeviceSession& device() { return device_; }
     EventReader& reader() { return *reader_; }
@@ -86,7 +86,7 @@ private:
     std::unique_ptr<Configurator> model_;
     std::unique_ptr<QtTray> tray_;
     TrayNotifier* balloons_;
-    std::unique_ptr<CPelmoraDlg> window_;
+    std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ProfileMenu> profileMenu_;
     std::unique_ptr<EventReader> reader_;
     std::unique_ptr<MouseConnection> connection_;

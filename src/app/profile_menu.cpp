@@ -20,7 +20,7 @@ QString menuItemText(const std::string& name) {
 
 } // namespace
 
-ProfileMenu::ProfileMenu(Configurator& model, CPelmoraDlg& window, DialogRunner& dialogs, MessageSink& messages,
+ProfileMenu::ProfileMenu(Configurator& model, MainWindow& window, DialogRunner& dialogs, MessageSink& messages,
                          QObject* parent)
     : QObject(parent)
     , model_(model)

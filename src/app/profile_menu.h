@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/configurator.h"
-#include "app/pelmora_dlg.h"
+#include "app/main_window.h"
 #include "dialogs/dialog_runner.h"
 #include "platform/message_sink.h"
 #include "texts/profile_menu_texts.h"
@@ -19,7 +19,7 @@ namespace q417 {
 class ProfileMenu : public QObject {
     Q_OBJECT
 public:
-    ProfileMenu(Configurator& model, CPelmoraDlg& window, DialogRunner& dialogs, MessageSink& messages,
+    ProfileMenu(Configurator& model, MainWindow& window, DialogRunner& dialogs, MessageSink& messages,
                 QObject* parent = nullptr);
 
     QMenu& menu() { return menu_; }
@@ -41,7 +41,7 @@ private:
     [[nodiscard]] DialogHost host() { return window_.dialogHost(); }
 
     Configurator& model_;
-    CPelmoraDlg& window_;
+    MainWindow& window_;
     DialogRunner& dialogs_;
     MessageSink& messages_;
     ProfileMenuTexts texts_;

@@ -34,7 +34,7 @@ QStringList modifierRows() {
 
 } // namespace
 
-CComboDialog::CComboDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names)
+ComboKeyDialog::ComboKeyDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names)
     : SkinnedDialog(host.skin, SkinnedDialogKind::ComboKey, captionsIn(host.language), messages, host.origin,
                     host.parent) {
     if (!backgroundLoaded()) {
@@ -57,11 +57,11 @@ CComboDialog::CComboDialog(const DialogHost& host, MessageSink& messages, const 
     connect(capture_, &KeyCapture::captured, this, [this](const QString& name) { keyCaptured(name); });
 }
 
-ComboKeyChoice CComboDialog::choice() const {
+ComboKeyChoice ComboKeyDialog::choice() const {
     return {modifierName_.toStdString(), firstKeyName_.toStdString(), secondKeyName_.toStdString()};
 }
 
-QLineEdit* CComboDialog::makeKeyField(const Rect& rect) {
+QLineEdit* ComboKeyDialog::makeKeyField(const Rect& rect) {
     auto* field = new QLineEdit(this);
     field->setGeometry(rect.left, rect.top, rect.width(), rect.height());
     field->setStyleSheet(kKeyFieldStyle);
@@ -75,7 +75,7 @@ QLineEdit* CComboDialog::makeKeyField(const Rect& rect) {
     return field;
 }
 
-void CComboDialog::keyCaptured(const QString& name) {
+void ComboKeyDialog::keyCaptured(const QString& name) {
     QWidget* focused = focusWidget();
     QLineEdit* field = nullptr;
     if (focused == firstKey_) {
@@ -94,7 +94,7 @@ void CComboDialog::keyCaptured(const QString& name) {
     field->setCursorPosition(0);
 }
 
-void CComboDialog::listOpened(bool open) {
+void ComboKeyDialog::listOpened(bool open) {
     if (open) {
         QWidget* focused = focusWidget();
         focusBeforeList_ = focused == firstKey_ || focused == secondKey_ ? static_cast<QLineEdit*>(focused) : nullptr;
@@ -110,7 +110,7 @@ void CComboDialog::listOpened(bool open) {
     }
 }
 
-void CComboDialog::drawContents(SkinCanvas& canvas) {
+void ComboKeyDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -120,7 +120,7 @@ void CComboDialog::drawContents(SkinCanvas& canvas) {
                     Qt::white, Qt::AlignCenter);
 }
 
-void CComboDialog::clickAt(QPoint point) {
+void ComboKeyDialog::clickAt(QPoint point) {
     if (!backgroundLoaded()) {
         return;
     }

@@ -25,10 +25,10 @@ class SkinDropDown;
 // row or clicking anywhere else closes it and gives the focus back to the field that had it.
 //
 // Without its background the dialog has no controls and captures nothing; OK, Cancel and close work.
-class CComboDialog : public SkinnedDialog {
+class ComboKeyDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    CComboDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names);
+    ComboKeyDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names);
 
     [[nodiscard]] ComboKeyChoice choice() const;
     // The controls and the capture; null without the background.

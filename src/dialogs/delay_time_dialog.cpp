@@ -22,7 +22,7 @@ constexpr int kMaxDigits = 9;
 
 } // namespace
 
-CDelayTimeDialog::CDelayTimeDialog(const DialogHost& host, MessageSink& messages)
+DelayTimeDialog::DelayTimeDialog(const DialogHost& host, MessageSink& messages)
     : SkinnedDialog(host.skin, SkinnedDialogKind::DelayTime, captionsIn(host.language), messages, host.origin,
                     host.parent) {
     if (!backgroundLoaded()) {
@@ -42,7 +42,7 @@ CDelayTimeDialog::CDelayTimeDialog(const DialogHost& host, MessageSink& messages
     field_->setFocus(Qt::OtherFocusReason);
 }
 
-void CDelayTimeDialog::drawContents(SkinCanvas& canvas) {
+void DelayTimeDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -50,7 +50,7 @@ void CDelayTimeDialog::drawContents(SkinCanvas& canvas) {
     canvas.drawText(kDelayRangeRect, range_, font(), Qt::white, Qt::AlignCenter);
 }
 
-void CDelayTimeDialog::keyPressEvent(QKeyEvent* event) {
+void DelayTimeDialog::keyPressEvent(QKeyEvent* event) {
     if (confirmsDialog(*event)) {
         accept();
         return;

@@ -12,10 +12,10 @@ namespace q417 {
 // Asks for a new delay of a macro's delay line: digits only, 20 to 10000 ms as the range text
 // says. It changes nothing itself; on Accepted the caller reads the digits as typed (`typed()`),
 // which the editor turns into the line, clamped to the range.
-class CDelayTimeDialog : public SkinnedDialog {
+class DelayTimeDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    CDelayTimeDialog(const DialogHost& host, MessageSink& messages);
+    DelayTimeDialog(const DialogHost& host, MessageSink& messages);
 
     // The digits as typed, leading zeros kept; empty without the background's edit box.
     [[nodiscard]] QString typed() const { return typed_; }

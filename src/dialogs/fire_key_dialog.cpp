@@ -44,7 +44,7 @@ QLineEdit* makeNumberField(QWidget& dialog, const Rect& rect, std::uint8_t value
 
 } // namespace
 
-CFireKeyDialog::CFireKeyDialog(const DialogHost& host, MessageSink& messages)
+FireKeyDialog::FireKeyDialog(const DialogHost& host, MessageSink& messages)
     : SkinnedDialog(host.skin, SkinnedDialogKind::FireKey, captionsIn(host.language), messages, host.origin,
                     host.parent) {
     keyList_ = new SkinDropDown(*this, {.regions = kFireKeyListRegions, .hotTracking = true, .wheelScrolls = true},
@@ -64,7 +64,7 @@ CFireKeyDialog::CFireKeyDialog(const DialogHost& host, MessageSink& messages)
     createControls();
 }
 
-void CFireKeyDialog::createControls() {
+void FireKeyDialog::createControls() {
     keyField_ = makeNameField(*this, kFireKeyFieldRect, Qt::AlignHCenter);
     showName(*keyField_, keyName_);
     speedField_ = makeNumberField(*this, kFireSpeedFieldRect, speed_);
@@ -75,16 +75,16 @@ void CFireKeyDialog::createControls() {
     connect(timesField_, &QLineEdit::textChanged, this, [this] { checkTimes(); });
 }
 
-FireKeyChoice CFireKeyDialog::choice() const {
+FireKeyChoice FireKeyDialog::choice() const {
     return {.row = row_, .text = keyName_.toStdString(), .speed = speed_, .times = times_};
 }
 
-void CFireKeyDialog::accept() {
+void FireKeyDialog::accept() {
     checkSpeed();
     SkinnedDialog::accept();
 }
 
-void CFireKeyDialog::drawContents(SkinCanvas& canvas) {
+void FireKeyDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -94,7 +94,7 @@ void CFireKeyDialog::drawContents(SkinCanvas& canvas) {
     drawExplanation(canvas, kFireTimesExplanationRect, timesExplanation_);
 }
 
-void CFireKeyDialog::drawExplanation(SkinCanvas& canvas, const Rect& rect, const QString& text) {
+void FireKeyDialog::drawExplanation(SkinCanvas& canvas, const Rect& rect, const QString& text) {
     // Wrapped text cannot be centred vertically by alignment alone: measure it, then shrink the
     // rectangle to the text's height.
     const QRect measured = QFontMetrics(font()).boundingRect(QRect(rect.left, rect.top, rect.width(), rect.height()),
@@ -103,13 +103,13 @@ void CFireKeyDialog::drawExplanation(SkinCanvas& canvas, const Rect& rect, const
                     true);
 }
 
-void CFireKeyDialog::clickAt(QPoint point) {
+void FireKeyDialog::clickAt(QPoint point) {
     if (backgroundLoaded() && kFireKeyListRegions.box.contains(point.x(), point.y())) {
         keyList_->toggle();
     }
 }
 
-void CFireKeyDialog::keyPressEvent(QKeyEvent* event) {
+void FireKeyDialog::keyPressEvent(QKeyEvent* event) {
     if (confirmsDialog(*event)) {
         accept();
         return;
@@ -117,14 +117,14 @@ void CFireKeyDialog::keyPressEvent(QKeyEvent* event) {
     SkinnedDialog::keyPressEvent(event); // Esc cancels
 }
 
-bool CFireKeyDialog::eventFilter(QObject* watched, QEvent* event) {
+bool FireKeyDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == speedField_ && event->type() == QEvent::FocusOut) {
         checkSpeed();
     }
     return SkinnedDialog::eventFilter(watched, event);
 }
 
-void CFireKeyDialog::chooseKey(int row) {
+void FireKeyDialog::chooseKey(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= kFireKeyRowCount) {
         return;
     }
@@ -135,7 +135,7 @@ void CFireKeyDialog::chooseKey(int row) {
     }
 }
 
-void CFireKeyDialog::listOpened(bool open) {
+void FireKeyDialog::listOpened(bool open) {
     if (speedField_ == nullptr) {
         return;
     }
@@ -147,7 +147,7 @@ void CFireKeyDialog::listOpened(bool open) {
     }
 }
 
-void CFireKeyDialog::checkSpeed() {
+void FireKeyDialog::checkSpeed() {
     if (speedField_ == nullptr) {
         return;
     }
@@ -158,7 +158,7 @@ void CFireKeyDialog::checkSpeed() {
     }
 }
 
-void CFireKeyDialog::checkTimes() {
+void FireKeyDialog::checkTimes() {
     const FireFieldValue checked = checkFireTimes(timesField_->text().toStdString());
     times_ = checked.value;
     if (checked.replaced) {

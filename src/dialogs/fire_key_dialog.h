@@ -20,10 +20,10 @@ class SkinDropDown;
 // speed (5..255, smaller is faster) and the number of shots (0..255, 0 while the button is held).
 // It starts on "A", speed 32 and one shot, and changes nothing itself: on Accepted the caller reads
 // `choice()`. Out-of-range numbers are silently put back to a safe value.
-class CFireKeyDialog : public SkinnedDialog {
+class FireKeyDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    CFireKeyDialog(const DialogHost& host, MessageSink& messages);
+    FireKeyDialog(const DialogHost& host, MessageSink& messages);
 
     [[nodiscard]] FireKeyChoice choice() const;
     [[nodiscard]] SkinDropDown& keyList() { return *keyList_; }

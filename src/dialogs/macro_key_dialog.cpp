@@ -65,7 +65,7 @@ QLabel* makeField(QWidget& dialog) {
 
 } // namespace
 
-CMacroDialog::CMacroDialog(const DialogHost& host, MessageSink& messages, const MacroLibrary& library)
+MacroKeyDialog::MacroKeyDialog(const DialogHost& host, MessageSink& messages, const MacroLibrary& library)
     : SkinnedDialog(host.skin, SkinnedDialogKind::MacroKey, captionsIn(host.language), messages, host.origin,
                     host.parent)
     , library_(library) {
@@ -96,7 +96,7 @@ CMacroDialog::CMacroDialog(const DialogHost& host, MessageSink& messages, const 
     }
 }
 
-MacroKeyChoice CMacroDialog::choice() const {
+MacroKeyChoice MacroKeyDialog::choice() const {
     MacroKeyChoice result;
     if (chosen_) {
         result.row = chosen_->row;
@@ -106,7 +106,7 @@ MacroKeyChoice CMacroDialog::choice() const {
     return result;
 }
 
-void CMacroDialog::accept() {
+void MacroKeyDialog::accept() {
     if (!chosen_) {
         if (backgroundLoaded()) {
             macroList_->open(); // show the user what is missing
@@ -116,7 +116,7 @@ void CMacroDialog::accept() {
     SkinnedDialog::accept();
 }
 
-QStringList CMacroDialog::listMacros() {
+QStringList MacroKeyDialog::listMacros() {
     // Read afresh at every opening: a macro saved meanwhile is listed.
     listedNames_ = library_.listMacroNames();
     QStringList rows;
@@ -126,7 +126,7 @@ QStringList CMacroDialog::listMacros() {
     return rows;
 }
 
-void CMacroDialog::prepareRows() {
+void MacroKeyDialog::prepareRows() {
     QListWidget* list = macroList_->list();
     // Names up to 31 characters are wider than the list: cut short at the end, whole in the tip.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,7 +147,7 @@ void CMacroDialog::prepareRows() {
     }
 }
 
-void CMacroDialog::chooseMacro(int row) {
+void MacroKeyDialog::chooseMacro(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= std::min(listedNames_.size(), kMacroSlotCount)) {
         return;
     }
@@ -156,7 +156,7 @@ void CMacroDialog::chooseMacro(int row) {
     macroList_->close();
 }
 
-void CMacroDialog::showName() {
+void MacroKeyDialog::showName() {
     if (field_ == nullptr || !chosen_) {
         return;
     }
@@ -168,7 +168,7 @@ void CMacroDialog::showName() {
     field_->setToolTip(fitted.text == fromUtf8(chosen_->name) ? QString() : fromUtf8(chosen_->name));
 }
 
-void CMacroDialog::tick(std::uint8_t option) {
+void MacroKeyDialog::tick(std::uint8_t option) {
     if (option == option_) {
         return;
     }
@@ -176,7 +176,7 @@ void CMacroDialog::tick(std::uint8_t option) {
     redraw();
 }
 
-void CMacroDialog::drawContents(SkinCanvas& canvas) {
+void MacroKeyDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return; // no texts and no controls without the background
     }
@@ -192,7 +192,7 @@ void CMacroDialog::drawContents(SkinCanvas& canvas) {
     }
 }
 
-void CMacroDialog::clickAt(QPoint point) {
+void MacroKeyDialog::clickAt(QPoint point) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -208,7 +208,7 @@ void CMacroDialog::clickAt(QPoint point) {
     }
 }
 
-void CMacroDialog::keyPressEvent(QKeyEvent* event) {
+void MacroKeyDialog::keyPressEvent(QKeyEvent* event) {
     // Enter is OK, as in any dialog; Esc is left to QDialog, which cancels.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

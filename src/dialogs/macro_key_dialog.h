@@ -32,10 +32,10 @@ class SkinDropDown;
 // then has a row below kMacroSlotCount, that macro's name and option 1 to 3. Rejected (Cancel,
 // close, Esc) means the caller stores nothing. Option 1 is ticked from the start, with or without
 // the background.
-class CMacroDialog : public SkinnedDialog {
+class MacroKeyDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    CMacroDialog(const DialogHost& host, MessageSink& messages, const MacroLibrary& library);
+    MacroKeyDialog(const DialogHost& host, MessageSink& messages, const MacroLibrary& library);
 
     // The macro and option chosen so far; meaningful as a whole once `hasMacro()`, which holds
     // whenever the dialog ended Accepted. Before a choice: row 0, no name, the ticked option.

@@ -4,9 +4,9 @@
 #include "dialogs/delay_time_dialog.h"
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/macro_key_dialog.h"
-#include "dialogs/media_dialog.h"
+#include "dialogs/media_key_dialog.h"
 #include "dialogs/single_key_dialog.h"
-#include "dialogs/windows_dialog.h"
+#include "dialogs/windows_key_dialog.h"
 #include "macro/macro_library.h"
 
 namespace q417 {
@@ -30,7 +30,7 @@ std::optional<QColor> QtDialogRunner::pickColour(QColor initial, QWidget* parent
 std::optional<SkinChoice> QtDialogRunner::chooseSkin(const DialogHost& host,
                                                      const std::vector<std::filesystem::path>& skinRoots,
                                                      const std::string& skinName) {
-    CSkinsDialog dialog(host.skin, skinRoots, skinName, host.language, *this, messages_, host.origin, host.parent);
+    SkinsDialog dialog(host.skin, skinRoots, skinName, host.language, *this, messages_, host.origin, host.parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -40,28 +40,28 @@ std::optional<SkinChoice> QtDialogRunner::chooseSkin(const DialogHost& host,
 std::optional<DialogChoice> QtDialogRunner::chooseAssignment(const DialogHost& host, ButtonFunction function) {
     switch (function) {
     case ButtonFunction::WindowsKey: {
-        CWindowsDialog dialog(host, messages_);
+        WindowsKeyDialog dialog(host, messages_);
         return run(dialog);
     }
     case ButtonFunction::MediaKey: {
-        CMediaDialog dialog(host, messages_);
+        MediaKeyDialog dialog(host, messages_);
         return run(dialog);
     }
     case ButtonFunction::FireKey: {
-        CFireKeyDialog dialog(host, messages_);
+        FireKeyDialog dialog(host, messages_);
         return run(dialog);
     }
     case ButtonFunction::SingleKey: {
-        CSingleDialog dialog(host, messages_, keyNames_);
+        SingleKeyDialog dialog(host, messages_, keyNames_);
         return run(dialog);
     }
     case ButtonFunction::ComboKey: {
-        CComboDialog dialog(host, messages_, keyNames_);
+        ComboKeyDialog dialog(host, messages_, keyNames_);
         return run(dialog);
     }
     case ButtonFunction::MacroKey: {
         const MacroLibrary library(macroFile_);
-        CMacroDialog dialog(host, messages_, library);
+        MacroKeyDialog dialog(host, messages_, library);
         return run(dialog);
     }
     default:
@@ -70,7 +70,7 @@ std::optional<DialogChoice> QtDialogRunner::chooseAssignment(const DialogHost& h
 }
 
 std::optional<std::string> QtDialogRunner::chooseDelay(const DialogHost& host) {
-    CDelayTimeDialog dialog(host, messages_);
+    DelayTimeDialog dialog(host, messages_);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

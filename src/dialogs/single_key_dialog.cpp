@@ -20,7 +20,7 @@ constexpr int kFieldInset = 4; // border and padding, both sides
 
 } // namespace
 
-CSingleDialog::CSingleDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names)
+SingleKeyDialog::SingleKeyDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names)
     : SkinnedDialog(host.skin, SkinnedDialogKind::SingleKey, captionsIn(host.language), messages, host.origin,
                     host.parent)
     , prompt_(fromUtf8(singleKeyPrompt(host.language))) {
@@ -44,14 +44,14 @@ CSingleDialog::CSingleDialog(const DialogHost& host, MessageSink& messages, cons
     });
 }
 
-void CSingleDialog::drawContents(SkinCanvas& canvas) {
+void SingleKeyDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return;
     }
     canvas.drawText(kSingleKeyPromptRect, prompt_, font(), Qt::white, Qt::AlignCenter);
 }
 
-void CSingleDialog::showKeyName(const QString& name) {
+void SingleKeyDialog::showKeyName(const QString& name) {
     // A long name shrinks, then loses its end, rather than being cut at both edges.
     const FittedText fitted = fitText(name, font(), kSingleKeyNameRect.width() - kFieldInset);
     field_->setFont(fitted.font);

@@ -19,10 +19,10 @@ class KeyNameSource;
 // an empty name (nothing pressed) gives usage 0.
 //
 // Without its background the dialog has no field and captures nothing; OK, Cancel and close work.
-class CSingleDialog : public SkinnedDialog {
+class SingleKeyDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    CSingleDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names);
+    SingleKeyDialog(const DialogHost& host, MessageSink& messages, const KeyNameSource& names);
 
     [[nodiscard]] SingleKeyChoice choice() const { return {keyName_.toStdString()}; }
     [[nodiscard]] const QString& prompt() const { return prompt_; }

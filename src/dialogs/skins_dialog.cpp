@@ -25,9 +25,8 @@ QString fromFileName(const std::string& name) {
 
 } // namespace
 
-CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
-                           Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
-                           QWidget* parent)
+SkinsDialog::SkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
+                         Language language, ColourPicker& picker, MessageSink& messages, QPoint origin, QWidget* parent)
     : SkinnedDialog(skin, SkinnedDialogKind::Skins, captionsIn(language), messages, origin, parent)
     , skinRoots_(std::move(skinRoots))
     , picker_(picker)
@@ -39,7 +38,7 @@ CSkinsDialog::CSkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::
     connect(skinList_, &SkinDropDown::chosen, this, [this](int row) { chooseSkin(row); });
 }
 
-QStringList CSkinsDialog::listSkins() {
+QStringList SkinsDialog::listSkins() {
     // Read afresh at every opening: a skin copied in meanwhile is listed. A skin of the user's own
     // hides a shared one of the same name.
     listedNames_ = listSkinNames(skinRoots_);
@@ -50,7 +49,7 @@ QStringList CSkinsDialog::listSkins() {
     return rows;
 }
 
-void CSkinsDialog::keyPressEvent(QKeyEvent* event) {
+void SkinsDialog::keyPressEvent(QKeyEvent* event) {
     if (confirmsDialog(*event)) {
         accept();
         return;
@@ -58,7 +57,7 @@ void CSkinsDialog::keyPressEvent(QKeyEvent* event) {
     SkinnedDialog::keyPressEvent(event);
 }
 
-void CSkinsDialog::drawContents(SkinCanvas& canvas) {
+void SkinsDialog::drawContents(SkinCanvas& canvas) {
     if (!backgroundLoaded()) {
         return; // no texts and no controls without the background
     }
@@ -72,7 +71,7 @@ void CSkinsDialog::drawContents(SkinCanvas& canvas) {
                     font(), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void CSkinsDialog::clickAt(QPoint point) {
+void SkinsDialog::clickAt(QPoint point) {
     if (!backgroundLoaded()) {
         return;
     }
@@ -83,7 +82,7 @@ void CSkinsDialog::clickAt(QPoint point) {
     }
 }
 
-void CSkinsDialog::pickColour() {
+void SkinsDialog::pickColour() {
     // The picker opens on black, whatever the current colour.
     const std::optional<QColor> picked = picker_.pickColour(QColor(Qt::black), this);
     if (!picked) {
@@ -95,7 +94,7 @@ void CSkinsDialog::pickColour() {
     redraw();
 }
 
-void CSkinsDialog::chooseSkin(int row) {
+void SkinsDialog::chooseSkin(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= listedNames_.size()) {
         return;
     }

@@ -26,14 +26,14 @@ struct SkinChoice {
 // Picks another skin from the folders under the Skins folders and another interface text colour. It changes
 // nothing itself: on Accepted the caller takes `choice()`, stores it in str.ini and redraws; on
 // Rejected (Cancel, close) the caller does nothing.
-class CSkinsDialog : public SkinnedDialog {
+class SkinsDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     // `skin` is the current skin (its folder and text colour start the choice); `skinRoots` the
     // Skins folders, the user's own first (see DataPaths::skinRoots); `skinName` the current skin's name.
-    CSkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
-                 Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
-                 QWidget* parent = nullptr);
+    SkinsDialog(const DialogSkin& skin, std::vector<std::filesystem::path> skinRoots, std::string skinName,
+                Language language, ColourPicker& picker, MessageSink& messages, QPoint origin,
+                QWidget* parent = nullptr);
 
     // The values chosen so far; what the dialog opened with until the user changes them.
     [[nodiscard]] const SkinChoice& choice() const { return choice_; }

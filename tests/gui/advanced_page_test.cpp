@@ -74,10 +74,10 @@ protected:
         ASSERT_TRUE(app->device().deviceReady());
         emit app->tray().leftClicked();
         click(frameRect(FrameButton::NextPage));
-        ASSERT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Advanced);
+        ASSERT_EQ(window().currentPage(), MainWindow::PageShown::Advanced);
     }
 
-    CPelmoraDlg& window() { return app->window(); }
+    MainWindow& window() { return app->window(); }
     AdvancedPage& page() { return *window().advancedPage(); }
     MacroEditor& editor() { return page().macros(); }
     MouseConfig& config() { return app->model().config(); }

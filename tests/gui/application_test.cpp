@@ -56,7 +56,7 @@ protected:
         program.balloons = &balloons;
         return program.seams(trayAvailable);
     }
-    CPelmoraDlg& window() { return app->window(); }
+    MainWindow& window() { return app->window(); }
     std::string savedConfig() const { return dir.read("config.bin"); }
 
     test::TempDir dir;
@@ -75,7 +75,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_FALSE(window().isVisible());
     EXPECT_TRUE(app->device().deviceReady());
     EXPECT_TRUE(window().basicPageInitialised());
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
+    EXPECT_EQ(window().currentPage(), MainWindow::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
     EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", 5000}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
@@ -156,9 +156,9 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
     EXPECT_FALSE(window().isVisible());
 
     window().dispatchClick({80, 70});
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Advanced);
+    EXPECT_EQ(window().currentPage(), MainWindow::PageShown::Advanced);
     window().dispatchClick({30, 70});
-    EXPECT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
+    EXPECT_EQ(window().currentPage(), MainWindow::PageShown::Basic);
 
     emit app->tray().leftClicked();
     window().dispatchClick({830, 10});

@@ -110,7 +110,7 @@ const RowCase kCases[] = {
     {"Fire Key: R-CTRL, speed 40, 3 times",
      ButtonFunction::FireKey,
      [] {
-         auto* dp = modal<CFireKeyDialog>();
+         auto* dp = modal<FireKeyDialog>();
          if (dp == nullptr) {
              return;
          }
@@ -131,7 +131,7 @@ const RowCase kCases[] = {
     {"Single Key: Right Ctrl",
      ButtonFunction::SingleKey,
      [] {
-         auto* dp = modal<CSingleDialog>();
+         auto* dp = modal<SingleKeyDialog>();
          if (dp == nullptr) {
              return;
          }
@@ -147,7 +147,7 @@ const RowCase kCases[] = {
     {"Combo Key: Left Ctrl + C",
      ButtonFunction::ComboKey,
      [] {
-         auto* dp = modal<CComboDialog>();
+         auto* dp = modal<ComboKeyDialog>();
          if (dp == nullptr) {
              return;
          }
@@ -166,7 +166,7 @@ const RowCase kCases[] = {
     {"Macro Key: B, until released",
      ButtonFunction::MacroKey,
      [] {
-         auto* dp = modal<CMacroDialog>();
+         auto* dp = modal<MacroKeyDialog>();
          if (dp == nullptr) {
              return;
          }
@@ -208,7 +208,7 @@ TEST_P(AssignmentRows, TheDialogsAnswerReachesTheMouseConfigBinAndStrIni) {
     Application app(options, seams);
     ASSERT_TRUE(app.start());
     emit app.tray().leftClicked();
-    CPelmoraDlg& window = app.window();
+    MainWindow& window = app.window();
 
     window.dispatchClick({300, (bl::keyRow(kButton + 1).top + bl::keyRow(kButton + 1).bottom) / 2});
     QListWidget* rows = window.basicPage()->functionList(kButton).list();

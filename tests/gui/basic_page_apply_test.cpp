@@ -56,7 +56,7 @@ TEST(BasicPageApply, EditsOnThePageReachConfigBinAndTheMouse) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(app.device().deviceReady());
     emit app.tray().leftClicked();
-    CPelmoraDlg& window = app.window();
+    MainWindow& window = app.window();
     ASSERT_TRUE(window.isVisible());
     BasicPage& page = *window.basicPage();
     const auto click = [&window](const Rect& r) {

@@ -85,7 +85,7 @@ protected:
         ASSERT_NE(window().basicPage(), nullptr);
     }
 
-    CPelmoraDlg& window() { return app->window(); }
+    MainWindow& window() { return app->window(); }
     BasicPage& page() { return *window().basicPage(); }
     MouseConfig& config() { return app->model().config(); }
     KeyLabels& labels() { return app->model().labels(); }
@@ -188,7 +188,7 @@ TEST_P(BasicPageSensorTest, TheSensorKindDecidesTheCellsTheirClicksAndTheFirstLe
     // The levels are set for the sensor on the first page build only.
     click(frameRect(FrameButton::NextPage));
     click(frameRect(FrameButton::PreviousPage));
-    ASSERT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
+    ASSERT_EQ(window().currentPage(), MainWindow::PageShown::Basic);
     EXPECT_EQ(config().dpiLevel, expected);
 }
 
@@ -576,7 +576,7 @@ TEST_F(BasicPageTest, HoverLightsOneKeyRowAtATimeAndDefaultButNeverTheModeButton
         click(frameRect(pageButton));
         EXPECT_FALSE(window().isLit(pageButton));
     }
-    ASSERT_EQ(window().currentPage(), CPelmoraDlg::PageShown::Basic);
+    ASSERT_EQ(window().currentPage(), MainWindow::PageShown::Basic);
     for (std::size_t row = 1; row <= bl::kKeyRowCount; ++row) {
         EXPECT_FALSE(window().isLit(rowElement(row))) << row;
     }

@@ -43,7 +43,7 @@ protected:
 
 TEST_P(CaptureDialogScreenshots, SingleKey) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CSingleDialog dialog(host(l.language), messages, names);
+        SingleKeyDialog dialog(host(l.language), messages, names);
         dialog.show();
         tap(dialog, Qt::Key_Super_R, 126); // the longest name of the key-name table's keys
         EXPECT_EQ(dialog.choice().keyName, "Right Windows");
@@ -54,7 +54,7 @@ TEST_P(CaptureDialogScreenshots, SingleKey) {
 
 TEST_P(CaptureDialogScreenshots, ComboKeyFilledAndWithItsListOpen) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CComboDialog dialog(host(l.language), messages, names);
+        ComboKeyDialog dialog(host(l.language), messages, names);
         dialog.show();
         dialog.activateWindow(); // so the field with the focus shows it
         QCoreApplication::processEvents();

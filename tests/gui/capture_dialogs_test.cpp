@@ -122,11 +122,11 @@ protected:
     EvdevKeyNames names;
 };
 
-using CSingleDialogTest = CaptureDialogTest;
-using CComboDialogTest = CaptureDialogTest;
+using SingleKeyDialogTest = CaptureDialogTest;
+using ComboKeyDialogTest = CaptureDialogTest;
 
-TEST_F(CSingleDialogTest, OpensWithAnEmptyFieldUnderThePromptAndCaptures) {
-    const auto dialog = open<CSingleDialog>();
+TEST_F(SingleKeyDialogTest, OpensWithAnEmptyFieldUnderThePromptAndCaptures) {
+    const auto dialog = open<SingleKeyDialog>();
     ASSERT_NE(dialog->keyNameField(), nullptr);
     EXPECT_EQ(dialog->keyNameField()->geometry(), QRect(73, 128, 78, 16));
     EXPECT_EQ(dialog->keyNameField()->text(), "");
@@ -136,7 +136,7 @@ TEST_F(CSingleDialogTest, OpensWithAnEmptyFieldUnderThePromptAndCaptures) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(CSingleDialogTest, TextsFollowTheLanguage) {
+TEST_F(SingleKeyDialogTest, TextsFollowTheLanguage) {
     struct Case {
         Language language;
         const char* ok;
@@ -150,7 +150,7 @@ TEST_F(CSingleDialogTest, TextsFollowTheLanguage) {
         {Language::Cht, "確定", "取消", "請輸入一個按鍵"},
     };
     for (const Case& c : cases) {
-        const auto dialog = open<CSingleDialog>(c.language);
+        const auto dialog = open<SingleKeyDialog>(c.language);
         EXPECT_EQ(dialog->prompt(), QString::fromUtf8(c.prompt));
         const SkinnedDialog::Captions captions = SkinnedDialog::captionsIn(c.language);
         EXPECT_EQ(captions.ok, QString::fromUtf8(c.ok));
@@ -159,7 +159,7 @@ TEST_F(CSingleDialogTest, TextsFollowTheLanguage) {
     }
 }
 
-TEST_F(CSingleDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
+TEST_F(SingleKeyDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
     struct Case {
         const char* what = nullptr;
         Key key{};
@@ -177,7 +177,7 @@ TEST_F(CSingleDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
     };
     for (const Route route : {Route::Window, Route::FocusWidget}) {
         for (const Case& c : cases) {
-            const auto dialog = open<CSingleDialog>();
+            const auto dialog = open<SingleKeyDialog>();
             KeySpy spy;
             spy.watch(dialog.get());
             press(target(*dialog, route), c.key);
@@ -191,7 +191,7 @@ TEST_F(CSingleDialogTest, KeysThatWouldOperateTheDialogAreCapturedInstead) {
     }
 }
 
-TEST_F(CSingleDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
+TEST_F(SingleKeyDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
     struct Case {
         const char* what = nullptr;
         Key firstReleased{};
@@ -199,7 +199,7 @@ TEST_F(CSingleDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
         const char* name = nullptr;
     };
     for (const Case& c : {Case{"B released first", kB, kA, "A"}, Case{"A released first", kA, kB, "B"}}) {
-        const auto dialog = open<CSingleDialog>();
+        const auto dialog = open<SingleKeyDialog>();
         QWindow* window = dialog->windowHandle();
         press(window, kA);
         for (int i = 0; i < 3; ++i) {
@@ -214,32 +214,32 @@ TEST_F(CSingleDialogTest, HeldKeysRepeatAndTheLastReleasedKeyStays) {
     }
 }
 
-TEST_F(CSingleDialogTest, OkReturnsTheKeyAndCancelOrCloseReject) {
+TEST_F(SingleKeyDialogTest, OkReturnsTheKeyAndCancelOrCloseReject) {
     struct Case {
         QPoint point;
         QDialog::DialogCode result = QDialog::Rejected;
     };
     for (const Case& c :
          {Case{kOk, QDialog::Accepted}, Case{kCancel, QDialog::Rejected}, Case{kClose, QDialog::Rejected}}) {
-        const auto dialog = open<CSingleDialog>();
+        const auto dialog = open<SingleKeyDialog>();
         tap(dialog->windowHandle(), kRightCtrl);
         click(*dialog, c.point);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), c.result);
         EXPECT_EQ(dialog->choice().keyName, "Right Ctrl"); // what it holds; the caller drops it on Rejected
     }
-    const auto untouched = open<CSingleDialog>();
+    const auto untouched = open<SingleKeyDialog>();
     click(*untouched, kOk);
     EXPECT_EQ(untouched->result(), QDialog::Accepted);
     EXPECT_EQ(untouched->choice().keyName, "");
 }
 
-TEST_F(CSingleDialogTest, CaptureEndsWithTheDialog) {
+TEST_F(SingleKeyDialogTest, CaptureEndsWithTheDialog) {
     QWidget other;
     other.show();
     KeySpy spy;
     spy.watch(&other);
-    auto dialog = open<CSingleDialog>();
+    auto dialog = open<SingleKeyDialog>();
     tap(&other, kA); // another window's keys are not the dialog's
     EXPECT_EQ(spy.seen, 2);
     EXPECT_EQ(dialog->choice().keyName, "");
@@ -259,9 +259,9 @@ TEST_F(CSingleDialogTest, CaptureEndsWithTheDialog) {
     EXPECT_EQ(spy.seen, 6);
 }
 
-TEST_F(CSingleDialogTest, WithoutItsBackgroundItHasNoFieldAndCapturesNothing) {
+TEST_F(SingleKeyDialogTest, WithoutItsBackgroundItHasNoFieldAndCapturesNothing) {
     skin.remove(skin::kSingleKeyDialog);
-    const auto dialog = open<CSingleDialog>();
+    const auto dialog = open<SingleKeyDialog>();
     EXPECT_EQ(messages.messages, (std::vector<test::RecordingMessages::Message>{
                                      {"error", "Single Key Dialog Load background image failed!!!"}}));
     EXPECT_EQ(dialog->keyNameField(), nullptr);
@@ -313,8 +313,8 @@ TEST(KeyCapture, NamesComeFromTheSourceThenFromTheToolkitAndAreCut) {
     EXPECT_EQ(KeyCapture::nameOf(keypad, evdev), "Num Enter");
 }
 
-TEST_F(CComboDialogTest, OpensEmptyWithTheFirstKeyFieldFocused) {
-    const auto dialog = open<CComboDialog>();
+TEST_F(ComboKeyDialogTest, OpensEmptyWithTheFirstKeyFieldFocused) {
+    const auto dialog = open<ComboKeyDialog>();
     ASSERT_NE(dialog->firstKeyField(), nullptr);
     EXPECT_EQ(dialog->firstKeyField()->geometry(), QRect(50, 120, 81, 14));
     EXPECT_EQ(dialog->secondKeyField()->geometry(), QRect(50, 170, 81, 14));
@@ -331,8 +331,8 @@ TEST_F(CComboDialogTest, OpensEmptyWithTheFirstKeyFieldFocused) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(CComboDialogTest, LeftCtrlThenCInTheFirstField) {
-    const auto dialog = open<CComboDialog>();
+TEST_F(ComboKeyDialogTest, LeftCtrlThenCInTheFirstField) {
+    const auto dialog = open<ComboKeyDialog>();
     click(*dialog, kModifierBox);
     ASSERT_TRUE(dialog->modifierList()->isOpen());
     QListWidget* list = dialog->modifierList()->list();
@@ -361,8 +361,8 @@ TEST_F(CComboDialogTest, LeftCtrlThenCInTheFirstField) {
     EXPECT_EQ(keyNameToUsage(choice.key1Name), 0x06);
 }
 
-TEST_F(CComboDialogTest, ASecondModifierReplacesTheFirst) {
-    const auto dialog = open<CComboDialog>();
+TEST_F(ComboKeyDialogTest, ASecondModifierReplacesTheFirst) {
+    const auto dialog = open<ComboKeyDialog>();
     click(*dialog, kModifierBox);
     dialog->modifierList()->choose(0);
     click(*dialog, kModifierBox);
@@ -370,8 +370,8 @@ TEST_F(CComboDialogTest, ASecondModifierReplacesTheFirst) {
     EXPECT_EQ(dialog->choice().modifierName, "Right Alt");
 }
 
-TEST_F(CComboDialogTest, KeysGoToTheFocusedFieldOnly) {
-    const auto dialog = open<CComboDialog>();
+TEST_F(ComboKeyDialogTest, KeysGoToTheFocusedFieldOnly) {
+    const auto dialog = open<ComboKeyDialog>();
     KeySpy spy;
     spy.watch(dialog.get());
     spy.watch(dialog->firstKeyField());
@@ -390,19 +390,19 @@ TEST_F(CComboDialogTest, KeysGoToTheFocusedFieldOnly) {
     EXPECT_EQ(spy.seen, 0);
 }
 
-TEST_F(CComboDialogTest, TheOpenListDisablesTheKeyFieldsUntilItCloses) {
+TEST_F(ComboKeyDialogTest, TheOpenListDisablesTheKeyFieldsUntilItCloses) {
     struct Case {
         const char* what;
-        std::function<void(CComboDialog&)> close;
+        std::function<void(ComboKeyDialog&)> close;
         const char* modifier;
     };
     const Case cases[] = {
-        {"choosing a row", [](CComboDialog& d) { d.modifierList()->choose(4); }, "Right Ctrl"},
-        {"a click elsewhere", [](CComboDialog& d) { click(d, kElsewhere); }, ""},
-        {"a click on the box", [](CComboDialog& d) { click(d, kModifierBox); }, ""},
+        {"choosing a row", [](ComboKeyDialog& d) { d.modifierList()->choose(4); }, "Right Ctrl"},
+        {"a click elsewhere", [](ComboKeyDialog& d) { click(d, kElsewhere); }, ""},
+        {"a click on the box", [](ComboKeyDialog& d) { click(d, kModifierBox); }, ""},
     };
     for (const Case& c : cases) {
-        const auto dialog = open<CComboDialog>();
+        const auto dialog = open<ComboKeyDialog>();
         click(*dialog->secondKeyField(), {10, 7});
         click(*dialog, kModifierBox);
         ASSERT_TRUE(dialog->modifierList()->isOpen()) << c.what;
@@ -422,9 +422,9 @@ TEST_F(CComboDialogTest, TheOpenListDisablesTheKeyFieldsUntilItCloses) {
     }
 }
 
-TEST_F(CComboDialogTest, CancelAndCloseRejectWhateverWasChosen) {
+TEST_F(ComboKeyDialogTest, CancelAndCloseRejectWhateverWasChosen) {
     for (const QPoint end : {kCancel, kClose}) {
-        const auto dialog = open<CComboDialog>();
+        const auto dialog = open<ComboKeyDialog>();
         click(*dialog, kModifierBox);
         dialog->modifierList()->choose(1);
         tap(dialog->windowHandle(), kA);
@@ -433,15 +433,15 @@ TEST_F(CComboDialogTest, CancelAndCloseRejectWhateverWasChosen) {
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
         EXPECT_FALSE(dialog->capture()->isCapturing());
     }
-    const auto untouched = open<CComboDialog>();
+    const auto untouched = open<ComboKeyDialog>();
     click(*untouched, kOk);
     EXPECT_EQ(untouched->result(), QDialog::Accepted);
     EXPECT_EQ(namesOf(untouched->choice()), (ComboNames{}));
 }
 
-TEST_F(CComboDialogTest, WithoutItsBackgroundItHasNoControlsAndCapturesNothing) {
+TEST_F(ComboKeyDialogTest, WithoutItsBackgroundItHasNoControlsAndCapturesNothing) {
     skin.remove(skin::kComboKeyDialog);
-    const auto dialog = open<CComboDialog>();
+    const auto dialog = open<ComboKeyDialog>();
     EXPECT_EQ(messages.messages, (std::vector<test::RecordingMessages::Message>{
                                      {"error", "Combo Dialog Load background image failed!!!"}}));
     EXPECT_EQ(dialog->modifierList(), nullptr);

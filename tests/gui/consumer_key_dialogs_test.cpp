@@ -1,7 +1,7 @@
 #include "assign/media_launch_keys.h"
 #include "dialogs/consumer_key_layout.h"
-#include "dialogs/media_dialog.h"
-#include "dialogs/windows_dialog.h"
+#include "dialogs/media_key_dialog.h"
+#include "dialogs/windows_key_dialog.h"
 #include "pick_dialog_driver.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
@@ -53,8 +53,8 @@ const Picker kMedia{
     kMediaRowCount,
     &mediaRowText,
     QRect(42, 146, 109, 120),
-    [](const DialogHost& host, MessageSink& messages) { return std::make_unique<CMediaDialog>(host, messages); },
-    &choiceOf<CMediaDialog>};
+    [](const DialogHost& host, MessageSink& messages) { return std::make_unique<MediaKeyDialog>(host, messages); },
+    &choiceOf<MediaKeyDialog>};
 
 // Its list is cut at the dialog's bottom edge, 284.
 const Picker kWindows{
@@ -64,8 +64,8 @@ const Picker kWindows{
     kLaunchRowCount,
     &launchRowText,
     QRect(42, 146, 109, 138),
-    [](const DialogHost& host, MessageSink& messages) { return std::make_unique<CWindowsDialog>(host, messages); },
-    &choiceOf<CWindowsDialog>};
+    [](const DialogHost& host, MessageSink& messages) { return std::make_unique<WindowsKeyDialog>(host, messages); },
+    &choiceOf<WindowsKeyDialog>};
 
 QString rowText(const Picker& picker, Language language, std::size_t row) {
     const std::string_view text = picker.rowText(language, row);
@@ -217,7 +217,7 @@ protected:
 };
 
 TEST_F(ConsumerKeyRowsTest, VolumeDownIsMediaRowSix) {
-    const auto dialog = open<CMediaDialog>();
+    const auto dialog = open<MediaKeyDialog>();
     choose(*dialog, 6);
     EXPECT_EQ(dialog->choice().row, 6U);
     EXPECT_EQ(dialog->choice().text, "Vol-");
@@ -225,7 +225,7 @@ TEST_F(ConsumerKeyRowsTest, VolumeDownIsMediaRowSix) {
 }
 
 TEST_F(ConsumerKeyRowsTest, BrowserFavouritesIsWindowsRowTen) {
-    const auto dialog = open<CWindowsDialog>();
+    const auto dialog = open<WindowsKeyDialog>();
     choose(*dialog, 10);
     EXPECT_EQ(dialog->choice().row, 10U);
     EXPECT_EQ(dialog->choice().text, "Browser-My Favorites");
@@ -233,7 +233,7 @@ TEST_F(ConsumerKeyRowsTest, BrowserFavouritesIsWindowsRowTen) {
 }
 
 TEST_F(ConsumerKeyRowsTest, SpanishWindowsRowsFourToTenReadInEnglish) {
-    const auto dialog = open<CWindowsDialog>(Language::Span);
+    const auto dialog = open<WindowsKeyDialog>(Language::Span);
     clickAt(*dialog, kNameBox);
     const QStringList rows = test::rowsOf(*dialog->rowList().list());
     EXPECT_EQ(rows, (QStringList{"Reproductor Multimedia", "Mail", "Calculadora", "Mi PC", "Browser-Search",

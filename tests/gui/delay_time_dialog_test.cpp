@@ -15,7 +15,7 @@ const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
 
 TEST(DelayTimeDialog, HandsBackTheDigitsAsTyped) {
     test::RecordingMessages messages;
-    CDelayTimeDialog dialog(test::shotHost(kSkinsRoot / "Default", Language::English), messages);
+    DelayTimeDialog dialog(test::shotHost(kSkinsRoot / "Default", Language::English), messages);
     dialog.show();
     ASSERT_NE(dialog.field(), nullptr);
     QTest::keyClicks(dialog.field(), "0x05-0");
@@ -26,7 +26,7 @@ TEST(DelayTimeDialog, HandsBackTheDigitsAsTyped) {
 TEST(DelayTimeDialog, WithoutItsBackgroundItSaysSoAndHasNoField) {
     test::TempDir empty;
     test::RecordingMessages messages;
-    CDelayTimeDialog dialog(test::shotHost(empty.path(), Language::English), messages);
+    DelayTimeDialog dialog(test::shotHost(empty.path(), Language::English), messages);
     EXPECT_EQ(dialog.field(), nullptr);
     EXPECT_TRUE(dialog.typed().isEmpty());
     EXPECT_EQ(messages.messages, (std::vector<test::RecordingMessages::Message>{
@@ -37,7 +37,7 @@ TEST(DelayTimeDialogScreenshots, EveryBuiltSkinAndLanguage) {
     for (const auto& entry : std::filesystem::directory_iterator(kSkinsRoot)) {
         for (const test::ShotLanguage& l : test::kShotLanguages) {
             test::RecordingMessages messages;
-            CDelayTimeDialog dialog(test::shotHost(entry.path(), l.language), messages);
+            DelayTimeDialog dialog(test::shotHost(entry.path(), l.language), messages);
             dialog.show();
             EXPECT_TRUE(dialog.backgroundLoaded());
             QTest::keyClicks(dialog.field(), "250");

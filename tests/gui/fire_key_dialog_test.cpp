@@ -37,10 +37,10 @@ const auto kStart = fields({.row = 0, .text = "A", .speed = 32, .times = 1});
 
 class FireKeyDialogTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CFireKeyDialog> open(Language language = Language::English) {
+    std::unique_ptr<FireKeyDialog> open(Language language = Language::English) {
         const DialogHost host{DialogSkin{skin.folder(), {230, 230, 230}, skinFont(textFont(language))}, language,
                               QPoint(0, 0)};
-        auto dialog = std::make_unique<CFireKeyDialog>(host, messages);
+        auto dialog = std::make_unique<FireKeyDialog>(host, messages);
         test::activate(*dialog);
         return dialog;
     }
@@ -71,17 +71,17 @@ TEST_F(FireKeyDialogTest, StartsOnAAtSpeed32ForOneShot) {
 TEST_F(FireKeyDialogTest, EndsAsItsButtonsAndKeysSay) {
     struct Case {
         const char* what;
-        std::function<void(CFireKeyDialog&)> end;
+        std::function<void(FireKeyDialog&)> end;
         QDialog::DialogCode result;
     };
     const Case cases[] = {
-        {"OK", [](CFireKeyDialog& d) { clickAt(d, kOk); }, QDialog::Accepted},
-        {"Cancel", [](CFireKeyDialog& d) { clickAt(d, kCancel); }, QDialog::Rejected},
-        {"close", [](CFireKeyDialog& d) { clickAt(d, kClose); }, QDialog::Rejected},
-        {"Enter", [](CFireKeyDialog& d) { test::press(d, Qt::Key_Return); }, QDialog::Accepted},
-        {"keypad Enter", [](CFireKeyDialog& d) { QTest::keyClick(&d, Qt::Key_Enter, Qt::KeypadModifier); },
+        {"OK", [](FireKeyDialog& d) { clickAt(d, kOk); }, QDialog::Accepted},
+        {"Cancel", [](FireKeyDialog& d) { clickAt(d, kCancel); }, QDialog::Rejected},
+        {"close", [](FireKeyDialog& d) { clickAt(d, kClose); }, QDialog::Rejected},
+        {"Enter", [](FireKeyDialog& d) { test::press(d, Qt::Key_Return); }, QDialog::Accepted},
+        {"keypad Enter", [](FireKeyDialog& d) { QTest::keyClick(&d, Qt::Key_Enter, Qt::KeypadModifier); },
          QDialog::Accepted},
-        {"Esc", [](CFireKeyDialog& d) { test::press(d, Qt::Key_Escape); }, QDialog::Rejected},
+        {"Esc", [](FireKeyDialog& d) { test::press(d, Qt::Key_Escape); }, QDialog::Rejected},
     };
     for (const Case& c : cases) {
         const auto dialog = open();
@@ -160,9 +160,9 @@ TEST_F(FireKeyDialogTest, OnlyDigitsCanBeTypedAndOtherTextReadsAsZero) {
 }
 
 TEST_F(FireKeyDialogTest, SpeedIsCheckedAtTheLatestWhenOkEndsTheDialog) {
-    const std::function<void(CFireKeyDialog&)> ends[] = {
-        [](CFireKeyDialog& d) { clickAt(d, kOk); },
-        [](CFireKeyDialog& d) { test::press(d, Qt::Key_Return); },
+    const std::function<void(FireKeyDialog&)> ends[] = {
+        [](FireKeyDialog& d) { clickAt(d, kOk); },
+        [](FireKeyDialog& d) { test::press(d, Qt::Key_Return); },
     };
     for (const auto& end : ends) {
         const auto dialog = open();
@@ -200,19 +200,19 @@ TEST_F(FireKeyDialogTest, TimesIsCheckedAtEveryChange) {
 TEST_F(FireKeyDialogTest, TheNumberFieldsAreDisabledWhileTheListIsOpen) {
     struct Case {
         const char* what;
-        std::function<void(CFireKeyDialog&)> close;
+        std::function<void(FireKeyDialog&)> close;
     };
     const Case cases[] = {
         {"a chosen row",
-         [](CFireKeyDialog& d) {
+         [](FireKeyDialog& d) {
              clickRow(d, *d.keyList().list(), 3);
          }},
         {"a click elsewhere",
-         [](CFireKeyDialog& d) {
+         [](FireKeyDialog& d) {
              clickAt(d, kElsewhere);
          }},
         {"a click on the box",
-         [](CFireKeyDialog& d) {
+         [](FireKeyDialog& d) {
              clickAt(d, kKeyBox);
          }},
     };

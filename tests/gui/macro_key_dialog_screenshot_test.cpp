@@ -52,7 +52,7 @@ protected:
 
 TEST_P(MacroKeyDialogScreenshots, ClosedAndWithItsListOpenInEveryLanguage) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CMacroDialog dialog(test::shotHost(kSkinsRoot / GetParam(), l.language), messages, library);
+        MacroKeyDialog dialog(test::shotHost(kSkinsRoot / GetParam(), l.language), messages, library);
         dialog.show();
         ASSERT_TRUE(dialog.backgroundLoaded()) << GetParam();
 

@@ -52,7 +52,7 @@ void click(QWidget& widget, QPoint point) {
     QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
 }
 
-QListWidgetItem& item(CMacroDialog& dialog, int row) {
+QListWidgetItem& item(MacroKeyDialog& dialog, int row) {
     QListWidget* list = dialog.macroList().list();
     EXPECT_NE(list, nullptr);
     list->scrollToItem(list->item(row));
@@ -60,14 +60,14 @@ QListWidgetItem& item(CMacroDialog& dialog, int row) {
 }
 
 // A real click on a row of the open list.
-void clickRow(CMacroDialog& dialog, int row) {
+void clickRow(MacroKeyDialog& dialog, int row) {
     QListWidget* list = dialog.macroList().list();
     const QPoint centre = list->visualItemRect(&item(dialog, row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
 // The pointer moving onto a row of the open list.
-void hoverRow(CMacroDialog& dialog, int row) {
+void hoverRow(MacroKeyDialog& dialog, int row) {
     QListWidget* list = dialog.macroList().list();
     const QPointF centre = list->visualItemRect(&item(dialog, row)).center();
     QMouseEvent move(QEvent::MouseMove, centre, list->viewport()->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
@@ -91,7 +91,7 @@ QStringList rowsOf(const QListWidget& list) {
 }
 
 // Which tick boxes the picture shows ticked, option 1 first.
-std::array<bool, 3> ticksShown(CMacroDialog& dialog) {
+std::array<bool, 3> ticksShown(MacroKeyDialog& dialog) {
     std::array<bool, 3> ticked{};
     for (std::size_t i = 0; i < ticked.size(); ++i) {
         const QColor colour(dialog.picture().pixel(kTickBoxes[i]));
@@ -101,9 +101,9 @@ std::array<bool, 3> ticksShown(CMacroDialog& dialog) {
     return ticked;
 }
 
-class CMacroDialogTest : public ::testing::Test {
+class MacroKeyDialogTest : public ::testing::Test {
 protected:
-    CMacroDialogTest() {
+    MacroKeyDialogTest() {
         skin.write(skin::kPane, {16, 16}, kPaneColour);
         skin.write(skin::kPaneTicked, {16, 16}, kTickedColour);
     }
@@ -117,16 +117,16 @@ protected:
         files.write("record.ini", text);
     }
 
-    std::unique_ptr<CMacroDialog> open(Language language = Language::English) {
+    std::unique_ptr<MacroKeyDialog> open(Language language = Language::English) {
         const DialogHost host{
             {skin.folder(), {230, 230, 230}, skinFont(textFont(language))}, language, QPoint(0, 0), nullptr};
-        auto dialog = std::make_unique<CMacroDialog>(host, messages, library);
+        auto dialog = std::make_unique<MacroKeyDialog>(host, messages, library);
         dialog->show();
         return dialog;
     }
 
     // Opens the list and clicks the macro of `row`.
-    static void chooseRow(CMacroDialog& dialog, int row) {
+    static void chooseRow(MacroKeyDialog& dialog, int row) {
         click(dialog, kMacroBox);
         ASSERT_TRUE(dialog.macroList().isOpen());
         clickRow(dialog, row);
@@ -138,7 +138,7 @@ protected:
     test::RecordingMessages messages;
 };
 
-TEST_F(CMacroDialogTest, OpensWithOptionOneAndNoMacroWhateverTheLibrary) {
+TEST_F(MacroKeyDialogTest, OpensWithOptionOneAndNoMacroWhateverTheLibrary) {
     struct Case {
         const char* what = nullptr;
         std::optional<Names> macros; // nullopt: no record.ini
@@ -174,7 +174,7 @@ TEST_F(CMacroDialogTest, OpensWithOptionOneAndNoMacroWhateverTheLibrary) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(CMacroDialogTest, TheFieldAndTheListSitUnderThePrompt) {
+TEST_F(MacroKeyDialogTest, TheFieldAndTheListSitUnderThePrompt) {
     writeMacros(kAbc);
     const auto dialog = open();
     QLabel* field = dialog->macroField();
@@ -191,7 +191,7 @@ TEST_F(CMacroDialogTest, TheFieldAndTheListSitUnderThePrompt) {
     EXPECT_LE(list.bottom(), dialog->height() - 1) << "the list's lower border stays inside the dialog";
 }
 
-TEST_F(CMacroDialogTest, ButtonsAndKeysEndTheDialogOnlyOnceAMacroIsChosen) {
+TEST_F(MacroKeyDialogTest, ButtonsAndKeysEndTheDialogOnlyOnceAMacroIsChosen) {
     struct Case {
         const char* what;
         Names macros;
@@ -235,7 +235,7 @@ TEST_F(CMacroDialogTest, ButtonsAndKeysEndTheDialogOnlyOnceAMacroIsChosen) {
     }
 }
 
-TEST_F(CMacroDialogTest, ChoosingBWithOptionThreeHandsBackRowOneAndOptionThree) {
+TEST_F(MacroKeyDialogTest, ChoosingBWithOptionThreeHandsBackRowOneAndOptionThree) {
     writeMacros(kAbc);
     const auto dialog = open();
     chooseRow(*dialog, 1);
@@ -250,7 +250,7 @@ TEST_F(CMacroDialogTest, ChoosingBWithOptionThreeHandsBackRowOneAndOptionThree) 
     EXPECT_EQ(choice.option, 3);
 }
 
-TEST_F(CMacroDialogTest, TheListTracksThePointerAndOnlyAClickChooses) {
+TEST_F(MacroKeyDialogTest, TheListTracksThePointerAndOnlyAClickChooses) {
     writeMacros(kAbc);
     const auto dialog = open();
     chooseRow(*dialog, 2);
@@ -267,7 +267,7 @@ TEST_F(CMacroDialogTest, TheListTracksThePointerAndOnlyAClickChooses) {
     EXPECT_EQ(dialog->macroField()->text(), "A");
 }
 
-TEST_F(CMacroDialogTest, TickingAnOptionUnticksTheOther) {
+TEST_F(MacroKeyDialogTest, TickingAnOptionUnticksTheOther) {
     struct Case {
         std::vector<int> ticked; // tick boxes clicked, 1 to 3
         int option;
@@ -288,7 +288,7 @@ TEST_F(CMacroDialogTest, TickingAnOptionUnticksTheOther) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(CMacroDialogTest, TextsInEachLanguage) {
+TEST_F(MacroKeyDialogTest, TextsInEachLanguage) {
     struct Case {
         Language language;
         const char* prompt;
@@ -327,7 +327,7 @@ TEST_F(CMacroDialogTest, TextsInEachLanguage) {
     EXPECT_EQ(macroKeyTexts(static_cast<Language>(9)).prompt, "Please select a macro");
 }
 
-TEST_F(CMacroDialogTest, WithoutItsBackgroundOnlyCancelEndsIt) {
+TEST_F(MacroKeyDialogTest, WithoutItsBackgroundOnlyCancelEndsIt) {
     skin.remove(skin::kMacroKeyDialog);
     writeMacros(kAbc);
     const auto dialog = open();
@@ -347,7 +347,7 @@ TEST_F(CMacroDialogTest, WithoutItsBackgroundOnlyCancelEndsIt) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(CMacroDialogTest, AMacroSavedWhileOpenIsListedAtTheNextOpening) {
+TEST_F(MacroKeyDialogTest, AMacroSavedWhileOpenIsListedAtTheNextOpening) {
     writeMacros(kAbc);
     const auto dialog = open();
     click(*dialog, kMacroBox);
@@ -363,7 +363,7 @@ TEST_F(CMacroDialogTest, AMacroSavedWhileOpenIsListedAtTheNextOpening) {
     EXPECT_EQ(dialog->choice().name, "D");
 }
 
-TEST_F(CMacroDialogTest, TheWheelScrollsTheOpenListThreeRows) {
+TEST_F(MacroKeyDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     writeMacros(numberedMacros(20)); // far more than the list shows at once
     const auto dialog = open();
     wheel(*dialog, -120); // closed: nothing to scroll
@@ -378,7 +378,7 @@ TEST_F(CMacroDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     EXPECT_EQ(bar->value(), 3);
 }
 
-TEST_F(CMacroDialogTest, MacrosPastTheTwelfthAreListedGreyedAndCannotBeChosen) {
+TEST_F(MacroKeyDialogTest, MacrosPastTheTwelfthAreListedGreyedAndCannotBeChosen) {
     writeMacros(numberedMacros(14));
     const auto dialog = open();
     click(*dialog, kMacroBox);
@@ -407,7 +407,7 @@ TEST_F(CMacroDialogTest, MacrosPastTheTwelfthAreListedGreyedAndCannotBeChosen) {
     EXPECT_EQ(dialog->choice().name, "M12");
 }
 
-TEST_F(CMacroDialogTest, ALongNameIsFittedToTheField) {
+TEST_F(MacroKeyDialogTest, ALongNameIsFittedToTheField) {
     const std::string longName(kMacroNameMaxChars, 'W');
     writeMacros({longName});
     const auto dialog = open();

@@ -64,7 +64,7 @@ void recordMacro(MacroEditor& editor) {
     editor.eventList()->setCurrentRow(4);
 }
 
-void setUp(CPelmoraDlg& window, Scene scene) {
+void setUp(MainWindow& window, Scene scene) {
     BasicPage& page = *window.basicPage();
     switch (scene) {
     case Scene::Page:

@@ -107,7 +107,7 @@ TEST_F(MouseLinkTest, WithoutATrayOrAMouseTheFrameIsDrawnAndAnArrivalBuildsThePa
     start(false);
     ASSERT_TRUE(balloonsReach(1));
     EXPECT_EQ(balloons.texts[0], kNotDetected);
-    CPelmoraDlg& window = app->window();
+    MainWindow& window = app->window();
     ASSERT_TRUE(window.isVisible());
     EXPECT_FALSE(window.basicPageInitialised());
     // The close, minimise and skins buttons are on the bare background.
@@ -124,7 +124,7 @@ TEST_F(MouseLinkTest, WithoutATrayOrAMouseTheFrameIsDrawnAndAnArrivalBuildsThePa
     plugIn();
     ASSERT_TRUE(balloonsReach(2));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.basicPageInitialised(); }, 10'000));
-    EXPECT_EQ(window.currentPage(), CPelmoraDlg::PageShown::Basic);
+    EXPECT_EQ(window.currentPage(), MainWindow::PageShown::Basic);
 }
 
 TEST_F(MouseLinkTest, ExitStopsTheReaderWhileAnEventWaits) {

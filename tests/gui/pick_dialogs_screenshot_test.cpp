@@ -3,8 +3,8 @@
 // for review by eye. Grabbed from the widgets, so the fields and lists show as they do on screen.
 #include "dialogs/fire_key_dialog.h"
 #include "dialogs/fire_key_layout.h"
-#include "dialogs/media_dialog.h"
-#include "dialogs/windows_dialog.h"
+#include "dialogs/media_key_dialog.h"
+#include "dialogs/windows_key_dialog.h"
 #include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_font.h"
@@ -50,7 +50,7 @@ protected:
 
 TEST_P(PickDialogScreenshots, FireKey) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CFireKeyDialog dialog(host(l.language), messages);
+        FireKeyDialog dialog(host(l.language), messages);
         shoot(dialog, dialog.keyList(), "fire-key", l.name);
         // Both explanations, wrapped and centred, stay between the fields and the buttons and
         // clear of each other.
@@ -73,7 +73,7 @@ TEST_P(PickDialogScreenshots, FireKey) {
 
 TEST_P(PickDialogScreenshots, MediaKey) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CMediaDialog dialog(host(l.language), messages);
+        MediaKeyDialog dialog(host(l.language), messages);
         shoot(dialog, dialog.rowList(), "media-key", l.name);
     }
     EXPECT_TRUE(messages.messages.empty());
@@ -81,7 +81,7 @@ TEST_P(PickDialogScreenshots, MediaKey) {
 
 TEST_P(PickDialogScreenshots, WindowsKey) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        CWindowsDialog dialog(host(l.language), messages);
+        WindowsKeyDialog dialog(host(l.language), messages);
         shoot(dialog, dialog.rowList(), "windows-key", l.name);
     }
     EXPECT_TRUE(messages.messages.empty());

@@ -218,7 +218,7 @@ TEST_P(SkinScreenshots, Dialogs) {
 
 TEST_P(SkinScreenshots, SkinsDialogWithItsListOpen) {
     NoPicker picker;
-    CSkinsDialog dialog(dialogSkin(), {kSkinsRoot}, GetParam(), Language::English, picker, messages, QPoint(0, 0));
+    SkinsDialog dialog(dialogSkin(), {kSkinsRoot}, GetParam(), Language::English, picker, messages, QPoint(0, 0));
     dialog.show();
     save(dialog.grab().toImage(), shot("skins-dialog"));
     dialog.skinList().open();

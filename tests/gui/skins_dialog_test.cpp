@@ -45,14 +45,14 @@ QStringList rowsOf(const QListWidget& list) {
     return rows;
 }
 
-class CSkinsDialogTest : public ::testing::Test {
+class SkinsDialogTest : public ::testing::Test {
 protected:
-    CSkinsDialogTest() {
+    SkinsDialogTest() {
         skin.addSkinFolder("ember");
         skin.addSkinFolder("Night");
     }
-    std::unique_ptr<CSkinsDialog> open() {
-        auto dialog = std::make_unique<CSkinsDialog>(
+    std::unique_ptr<SkinsDialog> open() {
+        auto dialog = std::make_unique<SkinsDialog>(
             DialogSkin{skin.folder(), kStartColour, skinFont(textFont(Language::English))}, roots, "Plain",
             Language::English, picker, messages, QPoint(0, 0));
         dialog->show();
@@ -68,14 +68,14 @@ protected:
     const SkinChoice unchanged{skin.folder(), "Plain", kStartColour};
 };
 
-TEST_F(CSkinsDialogTest, StartsFromTheCurrentSkinAndColour) {
+TEST_F(SkinsDialogTest, StartsFromTheCurrentSkinAndColour) {
     const auto dialog = open();
     EXPECT_EQ(dialog->choice(), unchanged);
     EXPECT_FALSE(dialog->skinList().isOpen());
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(CSkinsDialogTest, TheListShowsEverySkinFolder) {
+TEST_F(SkinsDialogTest, TheListShowsEverySkinFolder) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     ASSERT_TRUE(dialog->skinList().isOpen());
@@ -84,7 +84,7 @@ TEST_F(CSkinsDialogTest, TheListShowsEverySkinFolder) {
     EXPECT_EQ(listRect, QRect(42, 146, 109, 120));
 }
 
-TEST_F(CSkinsDialogTest, TheListJoinsTheUsersAndTheSharedSkinsWithoutDuplicates) {
+TEST_F(SkinsDialogTest, TheListJoinsTheUsersAndTheSharedSkinsWithoutDuplicates) {
     for (const char* name : {"Default", "NIGHT", "Plain"}) {
         std::filesystem::create_directories(shared / "Skins" / name);
     }
@@ -99,7 +99,7 @@ TEST_F(CSkinsDialogTest, TheListJoinsTheUsersAndTheSharedSkinsWithoutDuplicates)
     EXPECT_EQ(dialog->choice().folder, skin.skinsRoot() / "Night") << "the user's own skin comes first";
 }
 
-TEST_F(CSkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
+TEST_F(SkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     dialog->skinList().choose(1);
@@ -109,14 +109,14 @@ TEST_F(CSkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
     EXPECT_EQ(dialog->choice(), (SkinChoice{skin.skinsRoot() / "Night", "Night", kStartColour}));
 }
 
-TEST_F(CSkinsDialogTest, ConfirmingUntouchedReturnsWhatItOpenedWith) {
+TEST_F(SkinsDialogTest, ConfirmingUntouchedReturnsWhatItOpenedWith) {
     const auto dialog = open();
     click(*dialog, kOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice(), unchanged);
 }
 
-TEST_F(CSkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
+TEST_F(SkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
     const auto dialog = open();
     click(*dialog, kSkinBox);
     std::filesystem::remove(skin.skinsRoot() / "ember");
@@ -124,7 +124,7 @@ TEST_F(CSkinsDialogTest, ASkinWhoseFolderVanishedKeepsTheOldFolder) {
     EXPECT_EQ(dialog->choice(), (SkinChoice{skin.folder(), "ember", kStartColour}));
 }
 
-TEST_F(CSkinsDialogTest, TheColourComesFromThePicker) {
+TEST_F(SkinsDialogTest, TheColourComesFromThePicker) {
     picker.answer = QColor(10, 20, 30);
     const auto dialog = open();
     click(*dialog, kSwatch);
@@ -137,7 +137,7 @@ TEST_F(CSkinsDialogTest, TheColourComesFromThePicker) {
     EXPECT_EQ(dialog->choice().colour, (std::array<std::uint8_t, 3>{10, 20, 30}));
 }
 
-TEST_F(CSkinsDialogTest, CancelAndCloseEndRejected) {
+TEST_F(SkinsDialogTest, CancelAndCloseEndRejected) {
     picker.answer = QColor(1, 2, 3);
     for (const QPoint end : {kCancel, kClose}) {
         const auto dialog = open();
@@ -150,7 +150,7 @@ TEST_F(CSkinsDialogTest, CancelAndCloseEndRejected) {
     }
 }
 
-TEST_F(CSkinsDialogTest, EnterConfirmsAndEscCancels) {
+TEST_F(SkinsDialogTest, EnterConfirmsAndEscCancels) {
     struct Case {
         Qt::Key key;
         QDialog::DialogCode result;
@@ -164,7 +164,7 @@ TEST_F(CSkinsDialogTest, EnterConfirmsAndEscCancels) {
     }
 }
 
-TEST_F(CSkinsDialogTest, ClicksOutsideTheListCloseIt) {
+TEST_F(SkinsDialogTest, ClicksOutsideTheListCloseIt) {
     struct Case {
         const char* what = nullptr;
         QPoint point;
@@ -186,7 +186,7 @@ TEST_F(CSkinsDialogTest, ClicksOutsideTheListCloseIt) {
     }
 }
 
-TEST_F(CSkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
+TEST_F(SkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     for (int i = 0; i < 20; ++i) {
         skin.addSkinFolder(("skin" + std::to_string(10 + i)).c_str());
     }
@@ -207,7 +207,7 @@ TEST_F(CSkinsDialogTest, TheWheelScrollsTheOpenListThreeRows) {
     EXPECT_EQ(bar->value(), 3);
 }
 
-TEST_F(CSkinsDialogTest, WithoutItsBackgroundItHasNoControlsButItsButtonsWork) {
+TEST_F(SkinsDialogTest, WithoutItsBackgroundItHasNoControlsButItsButtonsWork) {
     skin.remove(skin::kSkinsDialog);
     picker.answer = QColor(1, 2, 3);
     const auto dialog = open();

@@ -25,12 +25,12 @@ namespace q417 {
 // keeps the frame (background, title, frame buttons, web link), the page switch and the tray's
 // show and hide, and hosts one page at a time. It lives in the tray: shown by a tray click, hidden
 // by close, minimise, OK, Cancel, Enter and Escape.
-class CPelmoraDlg : public QWidget, public DeviceStatusSink {
+class MainWindow : public QWidget, public DeviceStatusSink {
     Q_OBJECT
 public:
     enum class PageShown { Rebuilding = 0, Basic = 1, Advanced = 2 };
 
-    CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs);
+    MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs);
 
     // Start-up after the model is loaded: the skin background sizes the window; the basic page is
     // built when the mouse is ready.

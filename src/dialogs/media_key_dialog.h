@@ -6,9 +6,9 @@
 namespace q417 {
 
 // Gives a mouse button one of the seven media keys ("Multimedia").
-class CMediaDialog : public ConsumerKeyDialog {
+class MediaKeyDialog : public ConsumerKeyDialog {
 public:
-    CMediaDialog(const DialogHost& host, MessageSink& messages)
+    MediaKeyDialog(const DialogHost& host, MessageSink& messages)
         : ConsumerKeyDialog(host, kMediaKeyLayout, messages) {}
 
     [[nodiscard]] MediaKeyChoice choice() const { return {.row = row(), .text = rowName().toStdString()}; }

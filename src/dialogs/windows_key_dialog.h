@@ -6,9 +6,9 @@
 namespace q417 {
 
 // Gives a mouse button one of the eleven application-launch and browser keys ("Windows").
-class CWindowsDialog : public ConsumerKeyDialog {
+class WindowsKeyDialog : public ConsumerKeyDialog {
 public:
-    CWindowsDialog(const DialogHost& host, MessageSink& messages)
+    WindowsKeyDialog(const DialogHost& host, MessageSink& messages)
         : ConsumerKeyDialog(host, kWindowsKeyLayout, messages) {}
 
     [[nodiscard]] WindowsKeyChoice choice() const { return {.row = row(), .text = rowName().toStdString()}; }

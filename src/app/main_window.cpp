@@ -1,4 +1,4 @@
-#include "app/pelmora_dlg.h"
+#include "app/main_window.h"
 
 #include "config/device_commands.h"
 #include "pages/basic_page_rules.h"
@@ -30,7 +30,7 @@ constexpr int kMinBalloonMs = 5000;
 
 } // namespace
 
-CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs)
+MainWindow::MainWindow(Configurator& model, TrayNotifier& tray, MessageSink& messages, DialogRunner& dialogs)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool)
     , model_(model)
     , tray_(tray)
@@ -47,7 +47,7 @@ CPelmoraDlg::CPelmoraDlg(Configurator& model, TrayNotifier& tray, MessageSink& m
     };
 }
 
-void CPelmoraDlg::initialise() {
+void MainWindow::initialise() {
     startProblem_ = model_.ui().problem;
     applySkin();
     basicPage_ = new BasicPage({.window = *this,
@@ -94,7 +94,7 @@ void CPelmoraDlg::initialise() {
     }
 }
 
-void CPelmoraDlg::drawBareFrame() {
+void MainWindow::drawBareFrame() {
     if (page_ != nullptr) {
         return; // a page draws the frame itself
     }
@@ -104,7 +104,7 @@ void CPelmoraDlg::drawBareFrame() {
     update();
 }
 
-void CPelmoraDlg::drawFrame() {
+void MainWindow::drawFrame() {
     ensureFonts();
     for (const FrameLook& look : kFrameHoverOrder) {
         drawFrameLook(look.button, false);
@@ -112,7 +112,7 @@ void CPelmoraDlg::drawFrame() {
     painter_.text(kWebLinkRect, text(model_.ui().language, TextId::WebAddress), Qt::AlignCenter);
 }
 
-void CPelmoraDlg::applySkin() {
+void MainWindow::applySkin() {
     fontsReady_ = false; // the colour may have changed
     if (skinChosenFor_ == model_.ui().skinName) {
         return; // the same skin asked for again: already checked, and any problem already said
@@ -134,7 +134,7 @@ void CPelmoraDlg::applySkin() {
     }
 }
 
-void CPelmoraDlg::ensureFonts() {
+void MainWindow::ensureFonts() {
     // Measuring a font loads it: done when the first text is drawn, not before the first frame.
     if (fontsReady_) {
         return;
@@ -147,19 +147,19 @@ void CPelmoraDlg::ensureFonts() {
     fontsReady_ = true;
 }
 
-void CPelmoraDlg::showBasicPageIfReady() {
+void MainWindow::showBasicPageIfReady() {
     if (model_.device().deviceReady() && !basicPageInitialised_) {
         showBasicPage();
     }
 }
 
-void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
+void MainWindow::deviceStatus(DeviceStatusCode code, int value) {
     const std::optional<Balloon> balloon =
         balloonFor(code, value, model_.ui().language, model_.config(), model_.device().image().sensorKind);
     if (code == DeviceStatusCode::MouseDetected && isVisible() && !basicPageInitialised_) {
         // A mouse found while the window is shown gets its page as at start-up, once the link's
         // own handshake is over.
-        QTimer::singleShot(0, this, &CPelmoraDlg::showBasicPageIfReady);
+        QTimer::singleShot(0, this, &MainWindow::showBasicPageIfReady);
     }
     if (balloon) {
         // The link's news is meant to flash, but a balloon gone before it can be read answers nothing.
@@ -167,7 +167,7 @@ void CPelmoraDlg::deviceStatus(DeviceStatusCode code, int value) {
     }
 }
 
-void CPelmoraDlg::showFromTray() {
+void MainWindow::showFromTray() {
     if (!model_.device().deviceReady()) {
         deviceStatus(DeviceStatusCode::MouseNotDetected, 0);
         return;
@@ -185,28 +185,28 @@ void CPelmoraDlg::showFromTray() {
     activateWindow();
 }
 
-void CPelmoraDlg::showEditedSettings() {
+void MainWindow::showEditedSettings() {
     if (model_.device().deviceReady() && basicPageInitialised_) {
         rebuildCurrentPage();
     }
     showFromTray();
 }
 
-void CPelmoraDlg::showBasicPage() {
+void MainWindow::showBasicPage() {
     if (shown_ == PageShown::Basic || basicPage_ == nullptr) {
         return;
     }
     switchTo(PageShown::Basic, *basicPage_);
 }
 
-void CPelmoraDlg::showAdvancedPage() {
+void MainWindow::showAdvancedPage() {
     if (shown_ == PageShown::Advanced || advancedPage_ == nullptr) {
         return;
     }
     switchTo(PageShown::Advanced, *advancedPage_);
 }
 
-void CPelmoraDlg::switchTo(PageShown target, Page& page) {
+void MainWindow::switchTo(PageShown target, Page& page) {
     destroyPageControls();
     shown_ = target;
     page_ = &page;
@@ -216,13 +216,13 @@ void CPelmoraDlg::switchTo(PageShown target, Page& page) {
     drawPage();
 }
 
-void CPelmoraDlg::destroyPageControls() {
+void MainWindow::destroyPageControls() {
     if (page_ != nullptr) {
         page_->destroyControls();
     }
 }
 
-void CPelmoraDlg::initialiseBasicPage() {
+void MainWindow::initialiseBasicPage() {
     // Once per run: the sensor decides the DPI table, and a first run gets its labels.
     basicPageInitialised_ = true;
     DeviceSession& device = model_.device();
@@ -236,7 +236,7 @@ void CPelmoraDlg::initialiseBasicPage() {
     }
 }
 
-void CPelmoraDlg::rebuildCurrentPage() {
+void MainWindow::rebuildCurrentPage() {
     if (page_ == nullptr) {
         return;
     }
@@ -245,7 +245,7 @@ void CPelmoraDlg::rebuildCurrentPage() {
     drawPage();
 }
 
-void CPelmoraDlg::drawPage() {
+void MainWindow::drawPage() {
     // A page switch starts with every button in its normal look.
     surface_->clearHover();
     ensureFonts(); // the title comes before the frame
@@ -263,7 +263,7 @@ void CPelmoraDlg::drawPage() {
     update();
 }
 
-void CPelmoraDlg::paintLook(int element, bool) {
+void MainWindow::paintLook(int element, bool) {
     // Neighbours that share pixels (OK, Apply and Cancel share a column each) are drawn again in
     // their order and current look, so the picture is exactly as a fresh build would draw it.
     for (const int id : surface_->hover().overlapping(element)) {
@@ -271,7 +271,7 @@ void CPelmoraDlg::paintLook(int element, bool) {
     }
 }
 
-void CPelmoraDlg::drawLook(int element, bool lit) {
+void MainWindow::drawLook(int element, bool lit) {
     if (element >= kFirstPageElement) {
         if (page_ != nullptr) {
             page_->drawLook(element, lit);
@@ -281,7 +281,7 @@ void CPelmoraDlg::drawLook(int element, bool lit) {
     drawFrameLook(static_cast<FrameButton>(element), lit);
 }
 
-void CPelmoraDlg::drawFrameLook(FrameButton button, bool hover) {
+void MainWindow::drawFrameLook(FrameButton button, bool hover) {
     const FrameLook* look = frameLook(button);
     if (look == nullptr) {
         return;
@@ -294,7 +294,7 @@ void CPelmoraDlg::drawFrameLook(FrameButton button, bool hover) {
     }
 }
 
-QString CPelmoraDlg::frameCaption(FrameButton button) const {
+QString MainWindow::frameCaption(FrameButton button) const {
     const Language language = model_.ui().language;
     switch (button) {
     case FrameButton::Ok:
@@ -308,17 +308,17 @@ QString CPelmoraDlg::frameCaption(FrameButton button) const {
     }
 }
 
-DialogHost CPelmoraDlg::dialogHost() {
+DialogHost MainWindow::dialogHost() {
     ensureFonts();
     const UiSettings& ui = model_.ui();
     return {DialogSkin{painter_.skinFolder(), ui.textColour, textFont_}, ui.language, mapToGlobal(QPoint(0, 0)), this};
 }
 
-void CPelmoraDlg::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, surface_->canvas().image());
 }
 
-void CPelmoraDlg::dispatchClick(QPoint point) {
+void MainWindow::dispatchClick(QPoint point) {
     if (page_ != nullptr) {
         page_->closeListsFor(point);
     }
@@ -370,7 +370,7 @@ void CPelmoraDlg::dispatchClick(QPoint point) {
     }
 }
 
-bool CPelmoraDlg::applyAndReport() {
+bool MainWindow::applyAndReport() {
     const std::optional<ApplyOutcome> outcome = model_.apply();
     if (!outcome) {
         return false;
@@ -383,7 +383,7 @@ bool CPelmoraDlg::applyAndReport() {
     return true;
 }
 
-void CPelmoraDlg::runSkinsDialog() {
+void MainWindow::runSkinsDialog() {
     const std::optional<SkinChoice> choice =
         dialogs_.chooseSkin(dialogHost(), model_.paths().skinRoots(), model_.ui().skinName);
     if (!choice) {
@@ -395,22 +395,22 @@ void CPelmoraDlg::runSkinsDialog() {
     raise();
 }
 
-void CPelmoraDlg::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         dispatchClick(event->position().toPoint());
     }
 }
 
-void CPelmoraDlg::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     surface_->pointerMoved(event->position().toPoint());
 }
 
-void CPelmoraDlg::leaveEvent(QEvent* event) {
+void MainWindow::leaveEvent(QEvent* event) {
     surface_->pointerLeft();
     QWidget::leaveEvent(event);
 }
 
-void CPelmoraDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
         hideToTray();
         return;
@@ -418,26 +418,26 @@ void CPelmoraDlg::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CPelmoraDlg::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     hideToTray();
 }
 
-void CPelmoraDlg::contextMenuEvent(QContextMenuEvent* event) {
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     if (openContextMenu_) {
         openContextMenu_(event->globalPos());
     }
 }
 
-void CPelmoraDlg::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     // Minimising from the desktop hides to the tray as the window's own minimise button does.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && !hideMinimises_) {
-        QTimer::singleShot(0, this, &CPelmoraDlg::hide);
+        QTimer::singleShot(0, this, &MainWindow::hide);
     }
     QWidget::changeEvent(event);
 }
 
-void CPelmoraDlg::hideToTray() {
+void MainWindow::hideToTray() {
     if (hideMinimises_) {
         showMinimized();
     } else {
