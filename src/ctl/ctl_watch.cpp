@@ -1,8 +1,8 @@
 // q417ctl watch: the mouse followed as the tray program follows it, one line per happening.
-#include "app/ctl_commands.h"
-#include "app/ctl_messages.h"
 #include "config/config_file.h"
 #include "config/device_commands.h"
+#include "ctl/ctl_commands.h"
+#include "ctl/ctl_messages.h"
 #include "device/event_reader.h"
 #include "device/mouse_connection.h"
 #include "device/mouse_ids.h"

@@ -1,6 +1,6 @@
-#include "app/ctl.h"
+#include "ctl/ctl.h"
 
-#include "app/ctl_commands.h"
+#include "ctl/ctl_commands.h"
 #include "platform/interrupted_saves.h"
 #include "platform/option_value.h"
 #include "platform/user_data_folder.h"

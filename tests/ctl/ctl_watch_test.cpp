@@ -1,6 +1,6 @@
-#include "app/ctl.h"
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
+#include "ctl/ctl.h"
 #include "device/report_queue.h"
 #include "support/hid_descriptors.h"
 #include "support/recording_sleeper.h"

@@ -1,4 +1,4 @@
-#include "app/ctl_commands.h"
+#include "ctl/ctl_commands.h"
 #include "platform/autostart_entry.h"
 
 namespace q417 {

@@ -1,4 +1,4 @@
-#include "app/ctl_commands.h"
+#include "ctl/ctl_commands.h"
 #include "platform/atomic_file.h"
 #include "profile/profile_files.h"
 #include "profile/profile_json.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ctl_messages.h"
 #include "app/device_session.h"
+#include "ctl/ctl_messages.h"
 
 #include <functional>
 #include <memory>

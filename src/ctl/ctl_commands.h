@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ctl_mouse.h"
+#include "ctl/ctl_mouse.h"
 #include "device/device_monitor.h"
 #include "platform/data_folder_lock.h"
 #include "platform/data_paths.h"

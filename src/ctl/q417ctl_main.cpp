@@ -1,4 +1,4 @@
-#include "app/ctl.h"
+#include "ctl/ctl.h"
 
 #include <iostream>
 

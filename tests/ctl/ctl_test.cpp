@@ -1,6 +1,6 @@
-#include "app/ctl.h"
 #include "config/config_file.h"
 #include "config/factory_defaults.h"
+#include "ctl/ctl.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "app/ctl_mouse.h"
+#include "ctl/ctl_mouse.h"
 
 namespace q417 {
 

@@ -1,10 +1,10 @@
-#include "app/ctl_commands.h"
+#include "ctl/ctl_commands.h"
 
-#include "app/ctl_messages.h"
 #include "config/apply_sequence.h"
 #include "config/config_file.h"
 #include "config/config_report.h"
 #include "config/device_commands.h"
+#include "ctl/ctl_messages.h"
 #include "macro/macro_library.h"
 #include "texts/button_labels.h"
 
