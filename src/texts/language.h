@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +11,9 @@ namespace q417 {
 enum class Language : std::uint8_t { Chs, Cht, Span, English };
 
 inline constexpr std::size_t kLanguageCount = 4;
+// Every language, in the order above.
+inline constexpr std::array<Language, kLanguageCount> kLanguages{Language::Chs, Language::Cht, Language::Span,
+                                                                 Language::English};
 
 // "CHS", "CHT" and "SPAN", compared whole and case-sensitively; anything else, empty included, is English.
 [[nodiscard]] Language languageFromCode(std::string_view code);

@@ -17,12 +17,12 @@ namespace {
 using test::hidrawChange;
 using test::ScriptedHidSystem;
 using Kind = DeviceChange::Kind;
-using Status = test::RecordingStatus::Message;
+using StatusReport = test::RecordingStatus::Message;
 using Event = test::RecordedEvents::Event;
 
 constexpr const char* kMouseHid = "0003:04D9:A09F.0007";
-const std::vector<Status> kDetected{{DeviceStatusCode::MouseDetected, 0}};
-const std::vector<Status> kNotDetected{{DeviceStatusCode::MouseNotDetected, 0}};
+const std::vector<StatusReport> kDetected{{DeviceStatusCode::MouseDetected, 0}};
+const std::vector<StatusReport> kNotDetected{{DeviceStatusCode::MouseNotDetected, 0}};
 
 // The real mouse back end over scripted interfaces whose control side a simulated mouse answers;
 // the test thread plays the user-interface thread, the monitor is scripted.
@@ -97,8 +97,8 @@ TEST_F(MouseConnectionTest, AnArrivalConnectsAndStartsTheReader) {
     plugIn();
     monitor.queue(hidrawChange(Kind::Arrival, kMouseHid, "hidraw3"));
     handleChanges();
-    EXPECT_EQ(status.messages,
-              (std::vector<Status>{{DeviceStatusCode::MouseNotDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<StatusReport>{{DeviceStatusCode::MouseNotDetected, 0},
+                                                          {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_TRUE(transport.deviceReady());
     EXPECT_EQ(sensorRefreshes, 1);
     EXPECT_TRUE(reader.running());
@@ -126,8 +126,8 @@ TEST_F(MouseConnectionTest, PullingOutWhileAReadIsPendingLeavesNothingOpen) {
     pullOut(); // the pending read fails now, before the monitor has told anyone
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw2"));
     handleChanges();
-    EXPECT_EQ(status.messages,
-              (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseNotDetected, 0}}));
+    EXPECT_EQ(status.messages, (std::vector<StatusReport>{{DeviceStatusCode::MouseDetected, 0},
+                                                          {DeviceStatusCode::MouseNotDetected, 0}}));
     EXPECT_EQ(windowHidden, 1);
     EXPECT_FALSE(transport.deviceReady());
     reader.stop();
@@ -157,7 +157,7 @@ TEST_F(MouseConnectionTest, ARemovalWithAnotherInterfaceLeftRunsTheHandshakeAgai
     monitor.queue(hidrawChange(Kind::Removal, kMouseHid, "hidraw1"));
     handleChanges();
     EXPECT_EQ(status.messages,
-              (std::vector<Status>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
+              (std::vector<StatusReport>{{DeviceStatusCode::MouseDetected, 0}, {DeviceStatusCode::MouseDetected, 0}}));
     EXPECT_EQ(windowHidden, 0);
     EXPECT_EQ(sensorRefreshes, 0);
     EXPECT_TRUE(transport.deviceReady());

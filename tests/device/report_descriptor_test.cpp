@@ -78,34 +78,35 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Empty", {}, {}, false}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-struct MalformedCase {
+struct MalformedDescriptor {
     const char* name;
     Bytes descriptor;
 };
-void PrintTo(const MalformedCase& c, std::ostream* os) {
+void PrintTo(const MalformedDescriptor& c, std::ostream* os) {
     *os << c.name;
 }
 
-class RejectsReportDescriptor : public ::testing::TestWithParam<MalformedCase> {};
+class RejectsReportDescriptor : public ::testing::TestWithParam<MalformedDescriptor> {};
 
 TEST_P(RejectsReportDescriptor, ThatIsMalformed) {
     EXPECT_FALSE(parseReportDescriptor(GetParam().descriptor).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Descriptors, RejectsReportDescriptor,
-    ::testing::Values(MalformedCase{"ShortItemCutShort", {0xA1, 0x01, 0xC0, 0x06, 0x00}},
-                      MalformedCase{"LongItemCutShort", {0xFE, 0x05, 0x00, 0x01, 0x02}},
-                      MalformedCase{"LongItemWithoutItsHeader", {0xFE, 0x01}},
-                      MalformedCase{"EndOfACollectionNeverBegun", {0xC0}},
-                      MalformedCase{"CollectionNeverEnded", {0x09, 0x01, 0xA1, 0x01}},
-                      MalformedCase{"PopWithoutPush", {0xB4}}, MalformedCase{"PushTooDeep", Bytes(17, 0xA4)},
-                      MalformedCase{"ReportIdZero", {0x85, 0x00}},
-                      MalformedCase{"ReportIdAbove255", {0x86, 0x00, 0x01}},
-                      MalformedCase{"ReportLongerThanItsLengthCanSay",
-                                    // 16 fields of 65536 bits each.
-                                    {0xA1, 0x01, 0x77, 0x00, 0x00, 0x01, 0x00, 0x95, 0x10, 0x81, 0x02, 0xC0}}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Descriptors, RejectsReportDescriptor,
+                         ::testing::Values(MalformedDescriptor{"ShortItemCutShort", {0xA1, 0x01, 0xC0, 0x06, 0x00}},
+                                           MalformedDescriptor{"LongItemCutShort", {0xFE, 0x05, 0x00, 0x01, 0x02}},
+                                           MalformedDescriptor{"LongItemWithoutItsHeader", {0xFE, 0x01}},
+                                           MalformedDescriptor{"EndOfACollectionNeverBegun", {0xC0}},
+                                           MalformedDescriptor{"CollectionNeverEnded", {0x09, 0x01, 0xA1, 0x01}},
+                                           MalformedDescriptor{"PopWithoutPush", {0xB4}},
+                                           MalformedDescriptor{"PushTooDeep", Bytes(17, 0xA4)},
+                                           MalformedDescriptor{"ReportIdZero", {0x85, 0x00}},
+                                           MalformedDescriptor{"ReportIdAbove255", {0x86, 0x00, 0x01}},
+                                           MalformedDescriptor{"ReportLongerThanItsLengthCanSay",
+                                                               // 16 fields of 65536 bits each.
+                                                               {0xA1, 0x01, 0x77, 0x00, 0x00, 0x01, 0x00, 0x95, 0x10,
+                                                                0x81, 0x02, 0xC0}}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace
 } // namespace q417

@@ -105,19 +105,19 @@ TEST(SimState, MissingKeysKeepFactoryValuesAndUnknownKeysAreIgnored) {
     EXPECT_EQ(mouse.memory(), expected);
 }
 
-struct MalformedCase {
+struct MalformedState {
     const char* name;
     std::string text;
     const char* detail; // part of the message that points at the fault
 };
-void PrintTo(const MalformedCase& c, std::ostream* os) {
+void PrintTo(const MalformedState& c, std::ostream* os) {
     *os << c.name;
 }
 
-class SimStateMalformed : public ::testing::TestWithParam<MalformedCase> {};
+class SimStateMalformed : public ::testing::TestWithParam<MalformedState> {};
 
 TEST_P(SimStateMalformed, FailsAsDataFileAndChangesNothing) {
-    const MalformedCase& c = GetParam();
+    const MalformedState& c = GetParam();
     test::TempDir dir;
     dir.write("sim.json", c.text);
     SimulatedMouse mouse;
@@ -132,29 +132,29 @@ TEST_P(SimStateMalformed, FailsAsDataFileAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Files, SimStateMalformed,
     ::testing::Values(
-        MalformedCase{"Empty", "", "not valid JSON"},
-        MalformedCase{"Truncated", R"({"reportRate": )", "not valid JSON"},
-        MalformedCase{"Binary", std::string("\x00\xff\xfe{", 4), "not valid JSON"},
-        MalformedCase{"NotAnObject", "[1, 2]", "must be a JSON object"},
-        MalformedCase{"RateIsText", R"({"reportRate": "fast"})", "\"reportRate\" must be a whole number"},
-        MalformedCase{"RateIsBool", R"({"reportRate": true})", "\"reportRate\" must be a whole number"},
-        MalformedCase{"RateIsArray", R"({"reportRate": [1]})", "\"reportRate\" must be a whole number"},
-        MalformedCase{"RateTooLarge", R"({"reportRate": 256})", "\"reportRate\" is 256, outside 0..255"},
-        MalformedCase{"RateHuge", R"({"reportRate": 18446744073709551616})", "\"reportRate\""},
-        MalformedCase{"Negative", R"({"sensorBlock": [0, -1, 0, 0]})", "\"sensorBlock\"[1] is -1"},
-        MalformedCase{"Fraction", R"({"effectBlock": [1, 2.5, 3]})", "\"effectBlock\"[1] must be a whole number"},
-        MalformedCase{"TooShort", R"({"dpiStages": [1, 2, 3]})", "\"dpiStages\" must be an array of 8"},
-        MalformedCase{"TooLong", R"({"sensorBlock": [0, 1, 2, 3, 4]})", "\"sensorBlock\" must be an array of 4"},
-        MalformedCase{"Null", R"({"configBlocks": null})", "\"configBlocks\" must be an array of 2"},
-        MalformedCase{"RowsNotArrays", R"({"ledParams": [1, 2]})", "\"ledParams\"[0] must be an array of 3"},
-        MalformedCase{"OneRowShort",
-                      R"({"keyMatrices": [)" + byteList(64, 0) + "," + byteList(64, 0) + "," + byteList(64, 0) +
-                          ",[1]]}",
-                      "\"keyMatrices\"[3] must be an array of 64"},
-        MalformedCase{"TooFewRows", R"({"macroSlots": [)" + byteList(128, 0) + "]}",
-                      "\"macroSlots\" must be an array of 12"},
-        MalformedCase{"ValueDeepInside", R"({"configBlocks": [)" + byteList(24, 0) + "," + byteList(24, 300) + "]}",
-                      "\"configBlocks\"[1][0] is 300"}),
+        MalformedState{"Empty", "", "not valid JSON"},
+        MalformedState{"Truncated", R"({"reportRate": )", "not valid JSON"},
+        MalformedState{"Binary", std::string("\x00\xff\xfe{", 4), "not valid JSON"},
+        MalformedState{"NotAnObject", "[1, 2]", "must be a JSON object"},
+        MalformedState{"RateIsText", R"({"reportRate": "fast"})", "\"reportRate\" must be a whole number"},
+        MalformedState{"RateIsBool", R"({"reportRate": true})", "\"reportRate\" must be a whole number"},
+        MalformedState{"RateIsArray", R"({"reportRate": [1]})", "\"reportRate\" must be a whole number"},
+        MalformedState{"RateTooLarge", R"({"reportRate": 256})", "\"reportRate\" is 256, outside 0..255"},
+        MalformedState{"RateHuge", R"({"reportRate": 18446744073709551616})", "\"reportRate\""},
+        MalformedState{"Negative", R"({"sensorBlock": [0, -1, 0, 0]})", "\"sensorBlock\"[1] is -1"},
+        MalformedState{"Fraction", R"({"effectBlock": [1, 2.5, 3]})", "\"effectBlock\"[1] must be a whole number"},
+        MalformedState{"TooShort", R"({"dpiStages": [1, 2, 3]})", "\"dpiStages\" must be an array of 8"},
+        MalformedState{"TooLong", R"({"sensorBlock": [0, 1, 2, 3, 4]})", "\"sensorBlock\" must be an array of 4"},
+        MalformedState{"Null", R"({"configBlocks": null})", "\"configBlocks\" must be an array of 2"},
+        MalformedState{"RowsNotArrays", R"({"ledParams": [1, 2]})", "\"ledParams\"[0] must be an array of 3"},
+        MalformedState{"OneRowShort",
+                       R"({"keyMatrices": [)" + byteList(64, 0) + "," + byteList(64, 0) + "," + byteList(64, 0) +
+                           ",[1]]}",
+                       "\"keyMatrices\"[3] must be an array of 64"},
+        MalformedState{"TooFewRows", R"({"macroSlots": [)" + byteList(128, 0) + "]}",
+                       "\"macroSlots\" must be an array of 12"},
+        MalformedState{"ValueDeepInside", R"({"configBlocks": [)" + byteList(24, 0) + "," + byteList(24, 300) + "]}",
+                       "\"configBlocks\"[1][0] is 300"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(SimState, AFolderInsteadOfAFileFails) {

@@ -1,22 +1,18 @@
 #include "device/simulated_mouse.h"
 #include "device/transport.h"
+#include "support/counting_bytes.h"
 #include "support/recording_sleeper.h"
 #include "support/recording_status.h"
 
 #include <gtest/gtest.h>
-#include <numeric>
 #include <set>
 
 namespace q417 {
 namespace {
 
-using Memory = SimulatedMouseMemory;
+using test::counting;
 
-std::vector<std::uint8_t> counting(std::size_t n, std::uint8_t first) {
-    std::vector<std::uint8_t> bytes(n);
-    std::iota(bytes.begin(), bytes.end(), first);
-    return bytes;
-}
+using Memory = SimulatedMouseMemory;
 
 template <typename Bytes> std::vector<std::uint8_t> bytesOf(const Bytes& b) {
     return {b.begin(), b.end()};

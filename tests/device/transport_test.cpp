@@ -1,16 +1,18 @@
 #include "device/scripted_backend.h"
 #include "device/simulated_mouse.h"
 #include "device/transport.h"
+#include "support/counting_bytes.h"
 #include "support/recording_sleeper.h"
 #include "support/recording_status.h"
 
 #include <gtest/gtest.h>
 #include <memory>
-#include <numeric>
 #include <sstream>
 
 namespace q417 {
 namespace {
+
+using test::counting;
 
 using Report = test::ScriptedBackend::Report;
 
@@ -25,12 +27,6 @@ Frame frameOf(const Report& report) {
     Frame f{};
     std::copy_n(report.begin() + 1, kFrameSize, f.begin());
     return f;
-}
-
-std::vector<std::uint8_t> counting(std::size_t n, std::uint8_t first = 0) {
-    std::vector<std::uint8_t> bytes(n);
-    std::iota(bytes.begin(), bytes.end(), first);
-    return bytes;
 }
 
 class TransportTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
 #include "trace_lines.h"
+#include "window_points.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,13 +28,11 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace q417 {
 namespace {
 
+using test::centre;
+
 namespace al = advanced_layout;
 using Setting = test::MemoryPointerSettings::Setting;
 using Message = test::RecordingMessages::Message;
-
-QPoint centre(const Rect& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 QStringList lines(std::initializer_list<const char*> texts) {
     QStringList out;
@@ -63,7 +62,7 @@ protected:
             dir.write("record.ini", recordIni);
         }
         std::filesystem::create_directories(dir / "Skins");
-        std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+        std::filesystem::copy(test::kSkinsRoot / "Default", dir / "Skins" / "Default",
                               std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
         GuiOptions options;
         options.dataDir = dir.path();

@@ -7,6 +7,7 @@
 #include "support/scripted_monitor.h"
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
+#include "window_points.h"
 
 #include <QDialog>
 #include <QKeyEvent>
@@ -17,24 +18,6 @@
 
 namespace q417 {
 namespace {
-
-class RecordingBalloons : public TrayNotifier {
-public:
-    struct Shown {
-        std::string text, title;
-        int timeoutMs;
-        bool operator==(const Shown&) const = default;
-    };
-    void showBalloon(const std::string& text, const std::string& title, int timeoutMs) override {
-        shown.push_back({text, title, timeoutMs});
-    }
-    std::vector<Shown> shown;
-};
-
-constexpr QPoint kOk{600, 630};
-constexpr QPoint kApply{700, 630};
-constexpr QPoint kCancel{800, 630};
-constexpr QPoint kNowhere{150, 300}; // beside the key rows: nothing of either page
 
 // The tray program on a data folder as the build lays it out, with every outside effect recorded.
 class ApplicationTest : public ::testing::Test {
@@ -63,7 +46,7 @@ protected:
     test::ProgramSeams program;
     test::RecordingMessages& messages = program.messages;
     test::ScriptedDialogs& dialogs = program.dialogs;
-    RecordingBalloons balloons;
+    test::RecordingBalloons balloons;
     test::MemoryPointerSettings& pointer = program.pointer;
     std::unique_ptr<Application> app;
     test::ScriptedHidSystem noMouse;
@@ -77,7 +60,7 @@ TEST_F(ApplicationTest, StartsHiddenInTheTrayWithTheMouseReadyAndThePageBuilt) {
     EXPECT_TRUE(window().basicPageInitialised());
     EXPECT_EQ(window().currentPage(), MainWindow::PageShown::Basic);
     ASSERT_EQ(balloons.shown.size(), 1U);
-    EXPECT_EQ(balloons.shown[0], (RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", 5000}));
+    EXPECT_EQ(balloons.shown[0], (test::RecordingBalloons::Shown{"The system detect the gaming mouse.", "Info", 5000}));
     EXPECT_EQ(window().windowFlags() & Qt::Tool, Qt::Tool) << "no taskbar entry while a tray exists";
 }
 
@@ -89,7 +72,7 @@ TEST_F(ApplicationTest, WithoutAMouseTheTrayClickOnlyRepeatsTheWarning) {
     EXPECT_FALSE(window().isVisible());
     ASSERT_EQ(balloons.shown.size(), 2U);
     for (const auto& b : balloons.shown) {
-        EXPECT_EQ(b, (RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", 5000}));
+        EXPECT_EQ(b, (test::RecordingBalloons::Shown{"The system did not detect the gaming mouse!", "Warning", 5000}));
     }
 }
 
@@ -110,7 +93,7 @@ TEST_F(ApplicationTest, OkAndApplyDoNothingWhileTheMouseIsNotReady) {
     start(false);
     const std::string before = savedConfig();
     window().show();
-    for (const QPoint p : {kOk, kApply}) {
+    for (const QPoint p : {test::kWindowOk, test::kWindowApply}) {
         window().dispatchClick(p);
     }
     EXPECT_TRUE(window().isVisible());
@@ -122,14 +105,14 @@ TEST_F(ApplicationTest, ApplyWritesTheMouseAndKeepsTheWindowOkAlsoHidesIt) {
     start();
     emit app->tray().leftClicked();
     app->model().config().reportRate = 2;
-    window().dispatchClick(kApply);
+    window().dispatchClick(test::kWindowApply);
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(app->device().simulatedMouse()->memory().reportRate, 2);
     EXPECT_EQ(app->model().savedConfig().reportRate, 2);
     EXPECT_EQ(static_cast<std::uint8_t>(savedConfig()[1 + offsetof(MouseConfig, reportRate)]), 2);
     EXPECT_EQ(pointer.applyCount(), 1);
 
-    window().dispatchClick(kOk);
+    window().dispatchClick(test::kWindowOk);
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(pointer.applyCount(), 2);
 }
@@ -138,7 +121,7 @@ TEST_F(ApplicationTest, CancelRestoresTheSnapshotAndTheNextTrayClickRebuildsTheP
     start();
     emit app->tray().leftClicked();
     app->model().config().reportRate = 8;
-    window().dispatchClick(kCancel);
+    window().dispatchClick(test::kWindowCancel);
     EXPECT_FALSE(window().isVisible());
     EXPECT_EQ(app->model().config().reportRate, 1);
     EXPECT_TRUE(app->model().cancelPending());
@@ -166,7 +149,7 @@ TEST_F(ApplicationTest, FrameClicksFollowTheirOrder) {
 
     int finished = -1;
     QObject::connect(app.get(), &Application::finished, [&finished](int code) { finished = code; });
-    window().dispatchClick(kNowhere);
+    window().dispatchClick(test::kBesideTheKeyRows);
     EXPECT_EQ(finished, -1);
     window().dispatchClick({855, 10});
     EXPECT_EQ(finished, 0) << "the close button ends the program";
@@ -224,31 +207,31 @@ TEST_F(ApplicationTest, HoverLightsOneOfThePartnersAtATime) {
             window().lightAt(p);
         }
     };
-    hoverAt(kOk);
+    hoverAt(test::kWindowOk);
     EXPECT_TRUE(window().isLit(FrameButton::Ok));
     hoverAt({666, 630});
     EXPECT_TRUE(window().isLit(FrameButton::Ok)) << "the shared column belongs to OK first";
-    hoverAt(kApply);
+    hoverAt(test::kWindowApply);
     EXPECT_TRUE(window().isLit(FrameButton::Apply));
     EXPECT_FALSE(window().isLit(FrameButton::Ok));
-    hoverAt(kNowhere);
+    hoverAt(test::kBesideTheKeyRows);
     EXPECT_FALSE(window().isLit(FrameButton::Apply));
 }
 
 TEST_F(ApplicationTest, AHoverLeavesNoTraceOnceThePointerMovesOff) {
     std::filesystem::create_directories(dir / "Skins");
-    std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+    std::filesystem::copy(test::kSkinsRoot / "Default", dir / "Skins" / "Default",
                           std::filesystem::copy_options::recursive);
     start();
     emit app->tray().leftClicked();
     // Frame buttons with and without captions, a page button, a key row and the page's Default.
-    for (const QPoint p : {kOk, QPoint(859, 14), QPoint(30, 70), QPoint(300, 255), QPoint(350, 560)}) {
+    for (const QPoint p : {test::kWindowOk, QPoint(859, 14), QPoint(30, 70), QPoint(300, 255), QPoint(350, 560)}) {
         const QImage before = window().canvas().copy();
         QTest::mouseMove(&window(), p); // the pointer comes to rest on the element
         window().hoverTimer().stop();
         window().lightAt(p);
         EXPECT_NE(window().canvas(), before) << p.x() << ',' << p.y() << " lights";
-        QTest::mouseMove(&window(), kNowhere);
+        QTest::mouseMove(&window(), test::kBesideTheKeyRows);
         EXPECT_EQ(window().canvas(), before) << p.x() << ',' << p.y() << " is back as it was";
     }
 }
@@ -333,7 +316,7 @@ TEST_F(ApplicationTest, TheFirstPageBuildReadsTheSensorSoApplyUsesItsDpiTable) {
     EXPECT_EQ(app->model().config().dpiLevel, (std::array<std::uint8_t, 4>{1, 3, 5, 7}));
     EXPECT_EQ(window().basicPage()->cellCount(), 8U);
     emit app->tray().leftClicked();
-    window().dispatchClick(kApply);
+    window().dispatchClick(test::kWindowApply);
     const auto& stages = app->device().simulatedMouse()->memory().dpiStages;
     EXPECT_EQ((std::array<std::uint8_t, 4>{stages[0], stages[1], stages[2], stages[3]}),
               (std::array<std::uint8_t, 4>{0x04, 0x08, 0x26, 0x2a}));
@@ -355,7 +338,7 @@ TEST_F(ApplicationTest, AFirstRunGivesEveryButtonItsDefaultLabelAndSavesThem) {
 TEST_F(ApplicationTest, AfterCancelTheTrayClickRereadsTheLabelsButNotLanguageColourOrSkin) {
     start();
     emit app->tray().leftClicked();
-    window().dispatchClick(kCancel);
+    window().dispatchClick(test::kWindowCancel);
     // Someone edits str.ini while the program runs.
     dir.write("str.ini", "[Skins]\nLan=CHS\nRColor=1\nGColor=2\nBColor=3\nPath=Ember\n[Setting-CHS]\nItem1=Button one\n"
                          "[Setting-EN]\nItem1=First button\n");

@@ -17,6 +17,7 @@
 #include "platform/evdev_key_names.h"
 #include "platform/ini_file.h"
 #include "program_seams.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
@@ -196,7 +197,7 @@ TEST_P(AssignmentRows, TheDialogsAnswerReachesTheMouseConfigBinAndStrIni) {
     dir.write("str.ini", factoryUiSettingsText());
     dir.write("record.ini", "[A]\nItemCount=0\n[B]\nItemCount=0\n[C]\nItemCount=0\n");
     std::filesystem::create_directories(dir / "Skins");
-    std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+    std::filesystem::copy(test::kSkinsRoot / "Default", dir / "Skins" / "Default",
                           std::filesystem::copy_options::recursive);
     test::ProgramSeams program;
     Application::Seams seams = program.seams();

@@ -11,6 +11,7 @@
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
 #include "trace_lines.h"
+#include "window_points.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -23,12 +24,10 @@
 namespace q417 {
 namespace {
 
+using test::centre;
+
 namespace bl = basic_layout;
 namespace ll = lighting_layout;
-
-QPoint centre(const Rect& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 // A user's click on the row of an open list that shows `text`.
 void clickListRow(QListWidget* list, const QString& text) {

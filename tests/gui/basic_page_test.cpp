@@ -9,6 +9,7 @@
 #include "skin/skin_drop_down.h"
 #include "skin/skin_files.h"
 #include "support/temp_dir.h"
+#include "window_points.h"
 
 #include <QImage>
 #include <QLabel>
@@ -22,15 +23,11 @@
 namespace q417 {
 namespace {
 
+using test::centre;
+
 namespace bl = basic_layout;
 namespace ll = lighting_layout;
 using Field = LightingSection::Field;
-
-constexpr QPoint kNowhere{150, 300}; // beside the key rows: nothing of the page
-
-QPoint centre(const Rect& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 template <typename T> bool sameBytes(const T& a, const T& b) {
     return std::memcmp(&a, &b, sizeof(T)) == 0;
@@ -142,8 +139,8 @@ TEST_F(BasicPageTest, ClicksCloseListsFirstThenTryTheFrameThenThePageInItsOrder)
     EXPECT_TRUE(openFunctionLists().empty()) << "a frame click closes the open list too";
 
     const MouseConfig before = config();
-    clickAt(kNowhere);
-    EXPECT_FALSE(page().click(kNowhere)) << "a click on nothing falls through to the window move";
+    clickAt(test::kBesideTheKeyRows);
+    EXPECT_FALSE(page().click(test::kBesideTheKeyRows)) << "a click on nothing falls through to the window move";
     EXPECT_TRUE(sameBytes(config(), before));
 }
 
@@ -240,7 +237,7 @@ TEST_F(BasicPageTest, TheEditedModesOnlyLeftClickKeepsItsListClosed) {
             EXPECT_TRUE(messages.messages.empty());
             EXPECT_EQ(openFunctionLists(), std::vector<std::size_t>{0});
         }
-        clickAt(kNowhere);
+        clickAt(test::kBesideTheKeyRows);
     }
 }
 
@@ -262,7 +259,7 @@ TEST_F(BasicPageTest, OneFunctionListIsOpenAtATime) {
     ASSERT_TRUE(page().functionList(4).isOpen());
     const MouseConfig before = config();
     const KeyLabels labelsBefore = labels();
-    clickAt(kNowhere);
+    clickAt(test::kBesideTheKeyRows);
     EXPECT_TRUE(openFunctionLists().empty());
     EXPECT_TRUE(sameBytes(config(), before));
     EXPECT_EQ(labels(), labelsBefore);
@@ -312,7 +309,7 @@ TEST_F(BasicPageTest, DpiSwitchIsChosenThroughItsSubListForTheEditedMode) {
 
     // Any click on the window closes the sub-list with its list.
     const MouseConfig chosen = config();
-    clickAt(kNowhere);
+    clickAt(test::kBesideTheKeyRows);
     EXPECT_EQ(page().dpiSubList(), nullptr);
     EXPECT_FALSE(list.isOpen());
     EXPECT_TRUE(sameBytes(config(), chosen));
@@ -332,14 +329,14 @@ TEST_F(BasicPageTest, DialogRowsStoreWhatTheirDialogConfirmsAndNothingWhenCancel
         {ComboKeyChoice{"Left Ctrl", "C", ""}, "Combo Key-Left Ctrl+C"},
         {MacroKeyChoice{2, "Copy", 1}, "Macro Key-Copy"},
     };
-    constexpr std::size_t kButton = 2; // row 3
-    SkinDropDown& list = page().functionList(kButton);
+    constexpr std::size_t kRow3 = 2; // the third key row
+    SkinDropDown& list = page().functionList(kRow3);
     for (const Case& c : cases) {
         const ButtonFunction function = functionOf(c.choice);
         const int row = static_cast<int>(function);
         SCOPED_TRACE("row " + std::to_string(row));
 
-        click(bl::keyRow(kButton + 1));
+        click(bl::keyRow(kRow3 + 1));
         ASSERT_TRUE(list.isOpen());
         const MouseConfig before = config();
         const KeyLabels labelsBefore = labels();
@@ -351,15 +348,15 @@ TEST_F(BasicPageTest, DialogRowsStoreWhatTheirDialogConfirmsAndNothingWhenCancel
         EXPECT_TRUE(sameBytes(config(), before));
         EXPECT_EQ(labels(), labelsBefore);
 
-        click(bl::keyRow(kButton + 1));
+        click(bl::keyRow(kRow3 + 1));
         dialogs.assignments.push_back(c.choice);
         list.choose(row);
         EXPECT_FALSE(list.isOpen());
-        EXPECT_EQ(config().banks[0].function[kButton], static_cast<std::uint8_t>(function));
-        EXPECT_EQ(labels()[0][kButton], c.label);
-        EXPECT_EQ(labels()[1][kButton], labelsBefore[1][kButton]) << "Mode B keeps its label";
+        EXPECT_EQ(config().banks[0].function[kRow3], static_cast<std::uint8_t>(function));
+        EXPECT_EQ(labels()[0][kRow3], c.label);
+        EXPECT_EQ(labels()[1][kRow3], labelsBefore[1][kRow3]) << "Mode B keeps its label";
     }
-    EXPECT_EQ(config().banks[0].mediaCode[kButton], 0xE9) << "the media row stored its usage";
+    EXPECT_EQ(config().banks[0].mediaCode[kRow3], 0xE9) << "the media row stored its usage";
 }
 
 TEST_F(BasicPageTest, DefaultRestoresBothModesAndKeepsModeBEdited) {
@@ -531,7 +528,7 @@ TEST_F(BasicPageTest, StandardsEffectOpensNoListAndAClickElsewhereClosesTheParam
 
     click(ll::kParameter.click);
     ASSERT_TRUE(lighting.list(Field::Parameter).isOpen());
-    clickAt(kNowhere);
+    clickAt(test::kBesideTheKeyRows);
     EXPECT_FALSE(lighting.isOpen(Field::Parameter));
     EXPECT_TRUE(sameBytes(config(), before));
     EXPECT_EQ(fieldText(Field::Parameter), "55%");

@@ -20,9 +20,6 @@
 namespace q417 {
 namespace {
 
-const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
-const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
-
 // Presses and releases the key of evdev code `evdev`, as X11 and Wayland report it.
 void tap(QWidget& dialog, int qtKey, std::uint32_t evdev) {
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
@@ -33,9 +30,11 @@ void tap(QWidget& dialog, int qtKey, std::uint32_t evdev) {
 
 class CaptureDialogScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
-    [[nodiscard]] DialogHost host(Language language) const { return test::shotHost(kSkinsRoot / GetParam(), language); }
+    [[nodiscard]] DialogHost host(Language language) const {
+        return test::shotHost(test::kSkinsRoot / GetParam(), language);
+    }
     void save(QWidget& dialog, const std::string& name) const {
-        test::saveShot(dialog, kScreenshots / GetParam() / (name + ".png"));
+        test::saveShot(dialog, test::kScreenshots / GetParam() / (name + ".png"));
     }
     test::RecordingMessages messages;
     EvdevKeyNames names;

@@ -24,9 +24,8 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
+using test::click;
+
 constexpr QPoint kModifierBox{124, 77}; // on the arrow beside the modifier
 constexpr QPoint kElsewhere{300, 150};
 constexpr QPoint kSecondField{90, 177};
@@ -73,10 +72,6 @@ using ComboNames = std::array<std::string, 3>;
 
 ComboNames namesOf(const ComboKeyChoice& choice) {
     return {choice.modifierName, choice.key1Name, choice.key2Name};
-}
-
-void click(QWidget& widget, QPoint point) {
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
 }
 
 // Counts the key events that get past the capture to the widgets it watches.
@@ -219,8 +214,8 @@ TEST_F(SingleKeyDialogTest, OkReturnsTheKeyAndCancelOrCloseReject) {
         QPoint point;
         QDialog::DialogCode result = QDialog::Rejected;
     };
-    for (const Case& c :
-         {Case{kOk, QDialog::Accepted}, Case{kCancel, QDialog::Rejected}, Case{kClose, QDialog::Rejected}}) {
+    for (const Case& c : {Case{test::kDialogOk, QDialog::Accepted}, Case{test::kDialogCancel, QDialog::Rejected},
+                          Case{test::kDialogClose, QDialog::Rejected}}) {
         const auto dialog = open<SingleKeyDialog>();
         tap(dialog->windowHandle(), kRightCtrl);
         click(*dialog, c.point);
@@ -229,7 +224,7 @@ TEST_F(SingleKeyDialogTest, OkReturnsTheKeyAndCancelOrCloseReject) {
         EXPECT_EQ(dialog->choice().keyName, "Right Ctrl"); // what it holds; the caller drops it on Rejected
     }
     const auto untouched = open<SingleKeyDialog>();
-    click(*untouched, kOk);
+    click(*untouched, test::kDialogOk);
     EXPECT_EQ(untouched->result(), QDialog::Accepted);
     EXPECT_EQ(untouched->choice().keyName, "");
 }
@@ -244,7 +239,7 @@ TEST_F(SingleKeyDialogTest, CaptureEndsWithTheDialog) {
     EXPECT_EQ(spy.seen, 2);
     EXPECT_EQ(dialog->choice().keyName, "");
 
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_FALSE(dialog->capture()->isCapturing());
     spy.watch(dialog.get());
     tap(dialog.get(), kB); // a hidden dialog captures nothing
@@ -267,7 +262,7 @@ TEST_F(SingleKeyDialogTest, WithoutItsBackgroundItHasNoFieldAndCapturesNothing) 
     EXPECT_EQ(dialog->keyNameField(), nullptr);
     EXPECT_EQ(dialog->capture(), nullptr);
     tap(dialog->windowHandle(), kA);
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice().keyName, "");
 }
@@ -353,7 +348,7 @@ TEST_F(ComboKeyDialogTest, LeftCtrlThenCInTheFirstField) {
     EXPECT_EQ(dialog->focusWidget(), dialog->firstKeyField());
     tap(dialog->windowHandle(), kC);
     EXPECT_EQ(dialog->firstKeyField()->text(), "C");
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     const ComboKeyChoice choice = dialog->choice();
     EXPECT_EQ(namesOf(choice), (ComboNames{"Left Ctrl", "C", ""}));
@@ -423,7 +418,7 @@ TEST_F(ComboKeyDialogTest, TheOpenListDisablesTheKeyFieldsUntilItCloses) {
 }
 
 TEST_F(ComboKeyDialogTest, CancelAndCloseRejectWhateverWasChosen) {
-    for (const QPoint end : {kCancel, kClose}) {
+    for (const QPoint end : {test::kDialogCancel, test::kDialogClose}) {
         const auto dialog = open<ComboKeyDialog>();
         click(*dialog, kModifierBox);
         dialog->modifierList()->choose(1);
@@ -434,7 +429,7 @@ TEST_F(ComboKeyDialogTest, CancelAndCloseRejectWhateverWasChosen) {
         EXPECT_FALSE(dialog->capture()->isCapturing());
     }
     const auto untouched = open<ComboKeyDialog>();
-    click(*untouched, kOk);
+    click(*untouched, test::kDialogOk);
     EXPECT_EQ(untouched->result(), QDialog::Accepted);
     EXPECT_EQ(namesOf(untouched->choice()), (ComboNames{}));
 }
@@ -451,7 +446,7 @@ TEST_F(ComboKeyDialogTest, WithoutItsBackgroundItHasNoControlsAndCapturesNothing
     click(*dialog, kModifierBox);
     click(*dialog, kSecondField);
     tap(dialog->windowHandle(), kA);
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(namesOf(dialog->choice()), (ComboNames{}));
 }

@@ -21,12 +21,8 @@ namespace {
 using test::clickAt;
 using test::clickRow;
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kNameBox{60, 136};    // on the name field: the click passes through it
 constexpr QPoint kNameArrow{145, 136}; // the arrow beside the field
-constexpr QPoint kElsewhere{300, 150};
 
 // What a test needs to know of one of the two pickers.
 struct Picker {
@@ -105,9 +101,9 @@ TEST_P(ConsumerKeyDialogsTest, StartsOnRowZeroAndEndsAsItsButtonsAndKeysSay) {
         QDialog::DialogCode result;
     };
     const Case cases[] = {
-        {"OK", [](QWidget& d) { clickAt(d, kOk); }, QDialog::Accepted},
-        {"Cancel", [](QWidget& d) { clickAt(d, kCancel); }, QDialog::Rejected},
-        {"close", [](QWidget& d) { clickAt(d, kClose); }, QDialog::Rejected},
+        {"OK", [](QWidget& d) { clickAt(d, test::kDialogOk); }, QDialog::Accepted},
+        {"Cancel", [](QWidget& d) { clickAt(d, test::kDialogCancel); }, QDialog::Rejected},
+        {"close", [](QWidget& d) { clickAt(d, test::kDialogClose); }, QDialog::Rejected},
         {"Enter", [](QWidget& d) { test::press(d, Qt::Key_Return); }, QDialog::Accepted},
         {"Esc", [](QWidget& d) { test::press(d, Qt::Key_Escape); }, QDialog::Rejected},
     };
@@ -127,7 +123,7 @@ TEST_P(ConsumerKeyDialogsTest, StartsOnRowZeroAndEndsAsItsButtonsAndKeysSay) {
 }
 
 TEST_P(ConsumerKeyDialogsTest, TheListShowsTheRowsOfTheLanguage) {
-    for (const Language language : {Language::Chs, Language::Cht, Language::Span, Language::English}) {
+    for (const Language language : kLanguages) {
         const auto dialog = open(language);
         QStringList expected;
         for (std::size_t row = 0; row < picker().rowCount; ++row) {
@@ -152,14 +148,14 @@ TEST_P(ConsumerKeyDialogsTest, EveryRowCanBeChosenByClickingIt) {
         const QString text = rowText(picker(), Language::English, row);
         EXPECT_EQ(dialog->rowName(), text);
         expectShows(*dialog->nameField(), text);
-        clickAt(*dialog, kOk);
+        clickAt(*dialog, test::kDialogOk);
         EXPECT_EQ(dialog->result(), QDialog::Accepted);
         EXPECT_EQ(choice(*dialog), std::make_pair(row, text.toStdString()));
     }
 }
 
 TEST_P(ConsumerKeyDialogsTest, ClicksOutsideTheListCloseItWithoutChoosing) {
-    for (const QPoint point : {kNameBox, kNameArrow, kElsewhere}) {
+    for (const QPoint point : {kNameBox, kNameArrow, test::kDialogElsewhere}) {
         const auto dialog = open();
         clickAt(*dialog, kNameBox);
         ASSERT_TRUE(dialog->rowList().isOpen());
@@ -176,7 +172,7 @@ TEST_P(ConsumerKeyDialogsTest, NeitherThePointerNorTheDialogsWheelMovesTheList) 
     test::moveTo(*dialog, test::rowPoint(*dialog, list, 2));
     EXPECT_EQ(list.currentRow(), -1) << "no hot tracking";
     list.scrollToTop();
-    test::wheel(*dialog, kElsewhere, -120);
+    test::wheel(*dialog, test::kDialogElsewhere, -120);
     EXPECT_EQ(list.verticalScrollBar()->value(), 0);
 }
 
@@ -189,7 +185,7 @@ TEST_P(ConsumerKeyDialogsTest, WithoutItsBackgroundItHasNoControlsAndOkGivesRowZ
     EXPECT_TRUE(dialog->findChildren<QWidget*>().isEmpty());
     clickAt(*dialog, kNameBox);
     EXPECT_FALSE(dialog->rowList().isOpen());
-    clickAt(*dialog, kOk);
+    clickAt(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(choice(*dialog), std::make_pair(std::size_t{0}, std::string()));
 }
@@ -209,7 +205,7 @@ protected:
     template <typename Dialog> static void choose(Dialog& dialog, int row) {
         clickAt(dialog, kNameBox);
         clickRow(dialog, *dialog.rowList().list(), row);
-        clickAt(dialog, kOk);
+        clickAt(dialog, test::kDialogOk);
     }
 
     test::TestSkin skin;

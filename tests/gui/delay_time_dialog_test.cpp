@@ -11,11 +11,9 @@
 namespace q417 {
 namespace {
 
-const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
-
 TEST(DelayTimeDialog, HandsBackTheDigitsAsTyped) {
     test::RecordingMessages messages;
-    DelayTimeDialog dialog(test::shotHost(kSkinsRoot / "Default", Language::English), messages);
+    DelayTimeDialog dialog(test::shotHost(test::kSkinsRoot / "Default", Language::English), messages);
     dialog.show();
     ASSERT_NE(dialog.field(), nullptr);
     QTest::keyClicks(dialog.field(), "0x05-0");
@@ -34,14 +32,14 @@ TEST(DelayTimeDialog, WithoutItsBackgroundItSaysSoAndHasNoField) {
 }
 
 TEST(DelayTimeDialogScreenshots, EveryBuiltSkinAndLanguage) {
-    for (const auto& entry : std::filesystem::directory_iterator(kSkinsRoot)) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::kSkinsRoot)) {
         for (const test::ShotLanguage& l : test::kShotLanguages) {
             test::RecordingMessages messages;
             DelayTimeDialog dialog(test::shotHost(entry.path(), l.language), messages);
             dialog.show();
             EXPECT_TRUE(dialog.backgroundLoaded());
             QTest::keyClicks(dialog.field(), "250");
-            test::saveShot(dialog, std::filesystem::path(Q417_SCREENSHOT_DIR) / entry.path().filename() /
+            test::saveShot(dialog, test::kScreenshots / entry.path().filename() /
                                        (std::string("dialog-delay-time-") + l.name + ".png"));
         }
     }

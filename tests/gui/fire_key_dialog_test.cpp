@@ -21,12 +21,8 @@ namespace {
 using test::clickAt;
 using test::clickRow;
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kKeyBox{80, 77};    // on the key field: the click passes through it
 constexpr QPoint kKeyArrow{125, 77}; // the arrow beside the field
-constexpr QPoint kElsewhere{300, 150};
 
 // A choice as gtest can compare and print it.
 std::tuple<std::size_t, std::string, int, int> fields(const FireKeyChoice& c) {
@@ -75,9 +71,9 @@ TEST_F(FireKeyDialogTest, EndsAsItsButtonsAndKeysSay) {
         QDialog::DialogCode result;
     };
     const Case cases[] = {
-        {"OK", [](FireKeyDialog& d) { clickAt(d, kOk); }, QDialog::Accepted},
-        {"Cancel", [](FireKeyDialog& d) { clickAt(d, kCancel); }, QDialog::Rejected},
-        {"close", [](FireKeyDialog& d) { clickAt(d, kClose); }, QDialog::Rejected},
+        {"OK", [](FireKeyDialog& d) { clickAt(d, test::kDialogOk); }, QDialog::Accepted},
+        {"Cancel", [](FireKeyDialog& d) { clickAt(d, test::kDialogCancel); }, QDialog::Rejected},
+        {"close", [](FireKeyDialog& d) { clickAt(d, test::kDialogClose); }, QDialog::Rejected},
         {"Enter", [](FireKeyDialog& d) { test::press(d, Qt::Key_Return); }, QDialog::Accepted},
         {"keypad Enter", [](FireKeyDialog& d) { QTest::keyClick(&d, Qt::Key_Enter, Qt::KeypadModifier); },
          QDialog::Accepted},
@@ -119,7 +115,7 @@ TEST_F(FireKeyDialogTest, AClickedRowBecomesTheKey) {
         clickRow(*dialog, *dialog->keyList().list(), c.row);
         EXPECT_FALSE(dialog->keyList().isOpen()) << c.name;
         EXPECT_EQ(dialog->keyField()->text().toStdString(), c.name);
-        clickAt(*dialog, kOk);
+        clickAt(*dialog, test::kDialogOk);
         EXPECT_EQ(dialog->result(), QDialog::Accepted);
         EXPECT_EQ(fields(dialog->choice()),
                   fields({.row = static_cast<std::size_t>(c.row), .text = c.name, .speed = 32, .times = 1}));
@@ -161,7 +157,7 @@ TEST_F(FireKeyDialogTest, OnlyDigitsCanBeTypedAndOtherTextReadsAsZero) {
 
 TEST_F(FireKeyDialogTest, SpeedIsCheckedAtTheLatestWhenOkEndsTheDialog) {
     const std::function<void(FireKeyDialog&)> ends[] = {
-        [](FireKeyDialog& d) { clickAt(d, kOk); },
+        [](FireKeyDialog& d) { clickAt(d, test::kDialogOk); },
         [](FireKeyDialog& d) { test::press(d, Qt::Key_Return); },
     };
     for (const auto& end : ends) {
@@ -174,7 +170,7 @@ TEST_F(FireKeyDialogTest, SpeedIsCheckedAtTheLatestWhenOkEndsTheDialog) {
     }
     const auto dialog = open();
     typeInto(*dialog->speedField(), "7");
-    clickAt(*dialog, kOk);
+    clickAt(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->choice().speed, 7);
 }
 
@@ -193,7 +189,7 @@ TEST_F(FireKeyDialogTest, TimesIsCheckedAtEveryChange) {
     QTest::keyClick(&times, Qt::Key_Backspace);
     EXPECT_EQ(times.text().toStdString(), "");
     EXPECT_EQ(dialog->choice().times, 0) << "an empty field repeats while the button is held";
-    clickAt(*dialog, kOk);
+    clickAt(*dialog, test::kDialogOk);
     EXPECT_EQ(fields(dialog->choice()), fields({.row = 0, .text = "A", .speed = 32, .times = 0}));
 }
 
@@ -209,7 +205,7 @@ TEST_F(FireKeyDialogTest, TheNumberFieldsAreDisabledWhileTheListIsOpen) {
          }},
         {"a click elsewhere",
          [](FireKeyDialog& d) {
-             clickAt(d, kElsewhere);
+             clickAt(d, test::kDialogElsewhere);
          }},
         {"a click on the box",
          [](FireKeyDialog& d) {
@@ -245,17 +241,17 @@ TEST_F(FireKeyDialogTest, TheWheelScrollsTheOpenListThreeRowsANotch) {
     const auto dialog = open();
     clickAt(*dialog, kKeyBox);
     QScrollBar* bar = dialog->keyList().list()->verticalScrollBar();
-    test::wheel(*dialog, kElsewhere, -120);
+    test::wheel(*dialog, test::kDialogElsewhere, -120);
     EXPECT_EQ(bar->value(), 3);
-    test::wheel(*dialog, kElsewhere, -120);
+    test::wheel(*dialog, test::kDialogElsewhere, -120);
     EXPECT_EQ(bar->value(), 6);
-    test::wheel(*dialog, kElsewhere, 120);
+    test::wheel(*dialog, test::kDialogElsewhere, 120);
     EXPECT_EQ(bar->value(), 3);
     EXPECT_TRUE(dialog->keyList().isOpen());
 }
 
 TEST_F(FireKeyDialogTest, LabelsAndExplanationsAreDrawnInEveryLanguage) {
-    for (const Language language : {Language::Chs, Language::Cht, Language::Span, Language::English}) {
+    for (const Language language : kLanguages) {
         const auto dialog = open(language);
         const QImage& picture = dialog->picture();
         const auto lang = static_cast<int>(language);
@@ -285,7 +281,7 @@ TEST_F(FireKeyDialogTest, WithoutItsBackgroundItHasNoControlsAndOkGivesTheStartV
     }
     clickAt(*dialog, kKeyBox);
     EXPECT_FALSE(dialog->keyList().isOpen());
-    clickAt(*dialog, kOk);
+    clickAt(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(fields(dialog->choice()), fields({.row = 0, .text = "", .speed = 32, .times = 1}));
 }

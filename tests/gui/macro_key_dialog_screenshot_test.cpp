@@ -17,9 +17,6 @@
 namespace q417 {
 namespace {
 
-const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
-const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
-
 // Fourteen macros, two more than the mouse has slots for; the second has the longest name allowed.
 constexpr const char* kMacros[] = {
     "Reload",      "Quick scope and fire, 31 chars!",
@@ -42,7 +39,7 @@ protected:
         files.write("record.ini", text);
     }
     [[nodiscard]] std::filesystem::path shot(const std::string& name) const {
-        return kScreenshots / GetParam() / (name + ".png");
+        return test::kScreenshots / GetParam() / (name + ".png");
     }
 
     test::TempDir files;
@@ -52,7 +49,7 @@ protected:
 
 TEST_P(MacroKeyDialogScreenshots, ClosedAndWithItsListOpenInEveryLanguage) {
     for (const test::ShotLanguage& l : test::kShotLanguages) {
-        MacroKeyDialog dialog(test::shotHost(kSkinsRoot / GetParam(), l.language), messages, library);
+        MacroKeyDialog dialog(test::shotHost(test::kSkinsRoot / GetParam(), l.language), messages, library);
         dialog.show();
         ASSERT_TRUE(dialog.backgroundLoaded()) << GetParam();
 

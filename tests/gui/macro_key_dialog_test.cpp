@@ -25,12 +25,11 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
+using test::click;
+
 constexpr QPoint kMacroBox{145, 136}; // on the arrow beside the field
 constexpr QPoint kMacroField{60, 136};
-constexpr QPoint kElsewhere{180, 230};
+constexpr QPoint kBesideTheFields{180, 230};
 constexpr std::array<QPoint, 3> kTickBoxes{{{228, 86}, {228, 136}, {228, 186}}};
 
 constexpr QColor kPaneColour{90, 90, 90};
@@ -46,10 +45,6 @@ Names numberedMacros(int count) {
         names.push_back("M" + std::to_string(i));
     }
     return names;
-}
-
-void click(QWidget& widget, QPoint point) {
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
 }
 
 QListWidgetItem& item(MacroKeyDialog& dialog, int row) {
@@ -203,16 +198,16 @@ TEST_F(MacroKeyDialogTest, ButtonsAndKeysEndTheDialogOnlyOnceAMacroIsChosen) {
         QDialog::DialogCode result;
     };
     const Case cases[] = {
-        {"OK after a choice", kAbc, true, kOk, 0, false, true, QDialog::Accepted},
+        {"OK after a choice", kAbc, true, test::kDialogOk, 0, false, true, QDialog::Accepted},
         {"Enter after a choice", kAbc, true, {}, Qt::Key_Return, false, true, QDialog::Accepted},
         {"keypad Enter after a choice", kAbc, true, {}, Qt::Key_Enter, true, true, QDialog::Accepted},
-        {"OK with no macro chosen", kAbc, false, kOk, 0, false, false, QDialog::Rejected},
+        {"OK with no macro chosen", kAbc, false, test::kDialogOk, 0, false, false, QDialog::Rejected},
         {"Enter with no macro chosen", kAbc, false, {}, Qt::Key_Return, false, false, QDialog::Rejected},
-        {"OK with an empty library", {}, false, kOk, 0, false, false, QDialog::Rejected},
-        {"Cancel after a choice", kAbc, true, kCancel, 0, false, true, QDialog::Rejected},
-        {"close after a choice", kAbc, true, kClose, 0, false, true, QDialog::Rejected},
+        {"OK with an empty library", {}, false, test::kDialogOk, 0, false, false, QDialog::Rejected},
+        {"Cancel after a choice", kAbc, true, test::kDialogCancel, 0, false, true, QDialog::Rejected},
+        {"close after a choice", kAbc, true, test::kDialogClose, 0, false, true, QDialog::Rejected},
         {"Esc after a choice", kAbc, true, {}, Qt::Key_Escape, false, true, QDialog::Rejected},
-        {"Cancel with no macro chosen", kAbc, false, kCancel, 0, false, true, QDialog::Rejected},
+        {"Cancel with no macro chosen", kAbc, false, test::kDialogCancel, 0, false, true, QDialog::Rejected},
         {"Esc with no macro chosen", kAbc, false, {}, Qt::Key_Escape, false, true, QDialog::Rejected},
     };
     for (const Case& c : cases) {
@@ -242,7 +237,7 @@ TEST_F(MacroKeyDialogTest, ChoosingBWithOptionThreeHandsBackRowOneAndOptionThree
     EXPECT_FALSE(dialog->macroList().isOpen());
     EXPECT_EQ(dialog->macroField()->text(), "B");
     click(*dialog, kTickBoxes[2]);
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     const MacroKeyChoice choice = dialog->choice();
     EXPECT_EQ(choice.row, 1U);
@@ -257,7 +252,7 @@ TEST_F(MacroKeyDialogTest, TheListTracksThePointerAndOnlyAClickChooses) {
     click(*dialog, kMacroBox);
     hoverRow(*dialog, 0);
     EXPECT_EQ(dialog->macroList().list()->currentRow(), 0);
-    click(*dialog, kElsewhere); // closes the list and keeps the earlier choice
+    click(*dialog, kBesideTheFields); // closes the list and keeps the earlier choice
     EXPECT_FALSE(dialog->macroList().isOpen());
     EXPECT_EQ(dialog->choice().name, "C");
     EXPECT_EQ(dialog->choice().row, 2U);
@@ -339,10 +334,10 @@ TEST_F(MacroKeyDialogTest, WithoutItsBackgroundOnlyCancelEndsIt) {
     EXPECT_FALSE(dialog->macroList().isOpen());
     EXPECT_EQ(dialog->choice().option, 1) << "never 0, which would store 0 - 1";
 
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_TRUE(dialog->isVisible()) << "no macro can be chosen, so OK is refused";
     EXPECT_FALSE(dialog->macroList().isOpen());
-    click(*dialog, kCancel);
+    click(*dialog, test::kDialogCancel);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_FALSE(dialog->isVisible());
 }
@@ -401,7 +396,7 @@ TEST_F(MacroKeyDialogTest, MacrosPastTheTwelfthAreListedGreyedAndCannotBeChosen)
         EXPECT_FALSE(dialog->hasMacro()) << row;
     }
     clickRow(*dialog, 11);
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice().row, 11U);
     EXPECT_EQ(dialog->choice().name, "M12");

@@ -109,11 +109,11 @@ void setUp(MainWindow& window, Scene scene) {
 }
 
 TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
-    const std::filesystem::path skins = Q417_SKINS_DIR;
+    const std::filesystem::path& skins = test::kSkinsRoot;
     ASSERT_TRUE(std::filesystem::is_directory(skins));
     for (const auto& entry : std::filesystem::directory_iterator(skins)) {
         const std::string skin = entry.path().filename().string();
-        const std::filesystem::path out = std::filesystem::path(Q417_SCREENSHOT_DIR) / skin;
+        const std::filesystem::path out = test::kScreenshots / skin;
         std::filesystem::create_directories(out);
         for (const test::ShotLanguage& language : test::kShotLanguages) {
             for (const SceneCase& scene : kScenes) {
@@ -145,7 +145,7 @@ TEST(MainWindowScreenshots, EveryBuiltSkinAndLanguageDrawsTheWholeWindow) {
 }
 
 TEST(MainWindowScreenshots, WithoutAMouseTheFrameIsDrawnInEveryBuiltSkinAndLanguage) {
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Q417_SKINS_DIR))) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::kSkinsRoot)) {
         const std::string skin = entry.path().filename().string();
         for (const test::ShotLanguage& language : test::kShotLanguages) {
             test::TempDir dir;
@@ -165,8 +165,8 @@ TEST(MainWindowScreenshots, WithoutAMouseTheFrameIsDrawnInEveryBuiltSkinAndLangu
             Application app(options, seams);
             ASSERT_TRUE(app.start());
             ASSERT_FALSE(app.device().deviceReady());
-            test::saveShot(app.window(), std::filesystem::path(Q417_SCREENSHOT_DIR) / skin /
-                                             (std::string("main-window-no-mouse-") + language.name + ".png"));
+            test::saveShot(app.window(),
+                           test::kScreenshots / skin / (std::string("main-window-no-mouse-") + language.name + ".png"));
         }
     }
 }

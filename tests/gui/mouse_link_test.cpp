@@ -1,5 +1,7 @@
 #include "app/application.h"
 #include "config/factory_defaults.h"
+#include "program_seams.h"
+#include "screenshots.h"
 #include "support/hid_descriptors.h"
 #include "support/memory_pointer_settings.h"
 #include "support/recording_messages.h"
@@ -13,12 +15,6 @@
 
 namespace q417 {
 namespace {
-
-class RecordingBalloons : public TrayNotifier {
-public:
-    void showBalloon(const std::string& text, const std::string&, int) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 constexpr const char* kDetected = "The system detect the gaming mouse.";
 constexpr const char* kNotDetected = "The system did not detect the gaming mouse!";
@@ -59,7 +55,7 @@ protected:
     }
     // Lets the event loop run until the balloon count reaches `count` (or a generous limit passes).
     bool balloonsReach(std::size_t count) {
-        return QTest::qWaitFor([&] { return balloons.texts.size() >= count; }, 10'000);
+        return QTest::qWaitFor([&] { return balloons.shown.size() >= count; }, 10'000);
     }
 
     test::TempDir dir;
@@ -68,7 +64,7 @@ protected:
     test::ScriptedHidSystem system;
     test::ScriptedMonitor monitor;
     test::RecordingMessages messages;
-    RecordingBalloons balloons;
+    test::RecordingBalloons balloons;
     test::RecordingSleeper sleeper;
     std::unique_ptr<Application> app;
 };
@@ -76,11 +72,11 @@ protected:
 TEST_F(MouseLinkTest, PlugInMouseEventsAndPullOutReachTheUser) {
     start();
     EXPECT_FALSE(app->device().deviceReady());
-    ASSERT_EQ(balloons.texts, std::vector<std::string>{kNotDetected});
+    ASSERT_EQ(balloons.texts(), std::vector<std::string>{kNotDetected});
 
     plugIn();
     ASSERT_TRUE(balloonsReach(2));
-    EXPECT_EQ(balloons.texts[1], kDetected);
+    EXPECT_EQ(balloons.shown[1].text, kDetected);
     EXPECT_TRUE(app->device().deviceReady());
 
     // The mouse's own DPI button: an event report on the event collection, read by the reader thread.
@@ -88,25 +84,25 @@ TEST_F(MouseLinkTest, PlugInMouseEventsAndPullOutReachTheUser) {
     system.pushReport("/dev/hidraw2", {6, 6, 0, 2, 0, 0, 0, 0}); // kind 6 is not for the user
     system.pushReport("/dev/hidraw2", {6, 8, 0, 1, 0, 0, 0, 0});
     ASSERT_TRUE(balloonsReach(4));
-    EXPECT_EQ(balloons.texts[2].rfind("Switch DPI into the second stage ", 0), 0U) << balloons.texts[2];
-    EXPECT_EQ(balloons.texts[3], "Switch to key matrix 1");
+    EXPECT_EQ(balloons.shown[2].text.rfind("Switch DPI into the second stage ", 0), 0U) << balloons.shown[2].text;
+    EXPECT_EQ(balloons.shown[3].text, "Switch to key matrix 1");
 
     emit app->tray().leftClicked();
     EXPECT_TRUE(app->window().isVisible());
     pullOut();
     ASSERT_TRUE(balloonsReach(5));
-    EXPECT_EQ(balloons.texts[4], kNotDetected);
+    EXPECT_EQ(balloons.shown[4].text, kNotDetected);
     EXPECT_FALSE(app->device().deviceReady());
     EXPECT_FALSE(app->window().isVisible()) << "a mouse pulled out hides the window";
 }
 
 TEST_F(MouseLinkTest, WithoutATrayOrAMouseTheFrameIsDrawnAndAnArrivalBuildsThePage) {
     std::filesystem::create_directories(dir / "Skins");
-    std::filesystem::copy(std::filesystem::path(Q417_SKINS_DIR) / "Default", dir / "Skins" / "Default",
+    std::filesystem::copy(test::kSkinsRoot / "Default", dir / "Skins" / "Default",
                           std::filesystem::copy_options::recursive);
     start(false);
     ASSERT_TRUE(balloonsReach(1));
-    EXPECT_EQ(balloons.texts[0], kNotDetected);
+    EXPECT_EQ(balloons.shown[0].text, kNotDetected);
     MainWindow& window = app->window();
     ASSERT_TRUE(window.isVisible());
     EXPECT_FALSE(window.basicPageInitialised());

@@ -17,6 +17,7 @@ namespace q417::test {
 inline constexpr QPoint kDialogOk{200, 260};
 inline constexpr QPoint kDialogCancel{300, 260};
 inline constexpr QPoint kDialogClose{360, 12};
+inline constexpr QPoint kDialogElsewhere{300, 150};
 
 // Drives a shown dialog as the user would: through its window, so every event reaches the widget
 // under the pointer (a list row, a field, or the dialog through a field that lets clicks pass).
@@ -25,6 +26,11 @@ inline void activate(QWidget& dialog) {
     dialog.show();
     dialog.activateWindow();
     QCoreApplication::processEvents(); // the offscreen platform activates through the event queue
+}
+
+// A click straight to `widget`, as its own event handler sees it, not through the window.
+inline void click(QWidget& widget, QPoint point) {
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
 }
 
 inline void clickAt(QWidget& dialog, QPoint point) {

@@ -21,12 +21,11 @@
 namespace q417 {
 namespace {
 
-const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
-const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
-
 class PickDialogScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
-    [[nodiscard]] DialogHost host(Language language) const { return test::shotHost(kSkinsRoot / GetParam(), language); }
+    [[nodiscard]] DialogHost host(Language language) const {
+        return test::shotHost(test::kSkinsRoot / GetParam(), language);
+    }
     // Saves the dialog closed and with its list open as dialog-<name>[-list]-<language>.png.
     void shoot(SkinnedDialog& dialog, SkinDropDown& list, const std::string& name, const char* language) {
         dialog.show();
@@ -43,7 +42,7 @@ protected:
         save(dialog, "dialog-" + name + "-list-" + language);
     }
     void save(QWidget& dialog, const std::string& name) const {
-        test::saveShot(dialog, kScreenshots / GetParam() / (name + ".png"));
+        test::saveShot(dialog, test::kScreenshots / GetParam() / (name + ".png"));
     }
     test::RecordingMessages messages;
 };

@@ -7,6 +7,7 @@
 #include "screenshots.h"
 #include "support/temp_dir.h"
 #include "texts/button_labels.h"
+#include "window_points.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -17,9 +18,6 @@
 
 namespace q417 {
 namespace {
-
-constexpr QPoint kOk{600, 630};
-constexpr QPoint kCancel{800, 630};
 
 // The setup a friend handed over: another report rate and DPI level, a macro of its own and its
 // own labels in two languages.
@@ -125,8 +123,7 @@ TEST_F(ProfileMenuTest, TheTrayMenuHasProfilesAboveExitInTheUsersLanguage) {
         EXPECT_EQ(itemTexts(menu().menu()), c.profiles);
         // For review: the desktop's own menus, in the language's font.
         menu().menu().adjustSize();
-        test::saveShot(menu().menu(), std::filesystem::path(Q417_SCREENSHOT_DIR) / "tray" /
-                                          ("profiles-" + std::string(c.code) + ".png"));
+        test::saveShot(menu().menu(), test::kScreenshots / "tray" / ("profiles-" + std::string(c.code) + ".png"));
         app.reset();
     }
 }
@@ -259,7 +256,7 @@ TEST_F(ProfileMenuTest, LoadingShowsTheProfileAsAnEditAndCancelReturnsToTheLastA
     menu().load("Second");
     EXPECT_NE(dir.read("record.ini").find("[Second]"), std::string::npos);
 
-    app->window().dispatchClick(kCancel);
+    app->window().dispatchClick(test::kWindowCancel);
     emit app->tray().leftClicked();
     EXPECT_EQ(0, std::memcmp(&app->model().config(), &appliedConfig, sizeof(MouseConfig)));
     EXPECT_EQ(app->model().labels(), appliedLabels);
@@ -272,7 +269,7 @@ TEST_F(ProfileMenuTest, OkAfterLoadingWritesTheMouseAndEveryFile) {
     store("Friend", setup);
     menu().load("Friend");
     app->model().labels()[0][1] = "Edited after loading";
-    app->window().dispatchClick(kOk);
+    app->window().dispatchClick(test::kWindowOk);
 
     EXPECT_EQ(app->device().simulatedMouse()->memory().reportRate, 4);
     EXPECT_EQ(dir.read("config.bin"), configFileBytes(setup.config, 1));
@@ -284,7 +281,7 @@ TEST_F(ProfileMenuTest, OkAfterLoadingWritesTheMouseAndEveryFile) {
     EXPECT_EQ(dir.read("record.ini").find("[Mine]"), std::string::npos);
 
     // Applied: a later Cancel has nothing of the old setup to go back to.
-    app->window().dispatchClick(kCancel);
+    app->window().dispatchClick(test::kWindowCancel);
     EXPECT_NE(dir.read("record.ini").find("[Burst]"), std::string::npos);
 }
 
@@ -399,7 +396,7 @@ TEST_F(ProfileMenuTest, TheMacroPageShownWhileLoadingListsTheProfilesMacrosAndCa
     EXPECT_EQ(macroNamesShown(*app), QStringList{"Mine"});
     menu().load("Friend");
     EXPECT_EQ(macroNamesShown(*app), QStringList{"Burst"});
-    app->window().dispatchClick(kCancel);
+    app->window().dispatchClick(test::kWindowCancel);
     emit app->tray().leftClicked();
     EXPECT_EQ(macroNamesShown(*app), QStringList{"Mine"});
 }

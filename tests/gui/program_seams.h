@@ -6,11 +6,34 @@
 #include "support/recording_messages.h"
 #include "support/recording_sleeper.h"
 
+#include <string>
+#include <vector>
+
 namespace q417::test {
 
 class IgnoreBalloons final : public TrayNotifier {
 public:
     void showBalloon(const std::string&, const std::string&, int) override {}
+};
+
+class RecordingBalloons final : public TrayNotifier {
+public:
+    struct Shown {
+        std::string text, title;
+        int timeoutMs;
+        bool operator==(const Shown&) const = default;
+    };
+    void showBalloon(const std::string& text, const std::string& title, int timeoutMs) override {
+        shown.push_back({text, title, timeoutMs});
+    }
+    [[nodiscard]] std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown) {
+            out.push_back(s.text);
+        }
+        return out;
+    }
+    std::vector<Shown> shown;
 };
 
 // Every outside effect of the tray program recorded or scripted: messages, pauses, dialogs and the

@@ -14,6 +14,10 @@
 // folder's screenshots/<skin>/, named <what>-<language>.png.
 namespace q417::test {
 
+// The skins the build draws, and where the pictures of them go.
+inline const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
+inline const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
+
 struct ShotLanguage {
     Language language;
     const char* name;   // in file names
@@ -38,7 +42,7 @@ inline void saveShot(QWidget& widget, const std::filesystem::path& file) {
 // not there says so and draws another.
 inline void copyBuiltSkins(const std::filesystem::path& dataDir) {
     std::filesystem::create_directories(dataDir / "Skins");
-    std::filesystem::copy(Q417_SKINS_DIR, dataDir / "Skins",
+    std::filesystem::copy(kSkinsRoot, dataDir / "Skins",
                           std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing);
 }
 

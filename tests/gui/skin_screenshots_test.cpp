@@ -4,6 +4,7 @@
 #include "dialogs/colour_picker.h"
 #include "dialogs/skinned_dialog.h"
 #include "dialogs/skins_dialog.h"
+#include "screenshots.h"
 #include "skin/skin_drop_down.h"
 #include "skin/skin_files.h"
 #include "skin/skin_font.h"
@@ -21,8 +22,6 @@
 namespace q417 {
 namespace {
 
-const std::filesystem::path kSkinsRoot = Q417_SKINS_DIR;
-const std::filesystem::path kScreenshots = Q417_SCREENSHOT_DIR;
 constexpr QSize kMainSize{890, 660};
 constexpr QSize kDialogSize{390, 284};
 
@@ -136,9 +135,9 @@ public:
 
 class SkinScreenshots : public ::testing::TestWithParam<const char*> {
 protected:
-    [[nodiscard]] std::filesystem::path folder() const { return kSkinsRoot / GetParam(); }
+    [[nodiscard]] std::filesystem::path folder() const { return test::kSkinsRoot / GetParam(); }
     [[nodiscard]] std::filesystem::path shot(const std::string& name) const {
-        return kScreenshots / GetParam() / (name + ".png");
+        return test::kScreenshots / GetParam() / (name + ".png");
     }
     [[nodiscard]] DialogSkin dialogSkin() const {
         return {folder(), {230, 230, 230}, skinFont(textFont(Language::English))};
@@ -218,7 +217,7 @@ TEST_P(SkinScreenshots, Dialogs) {
 
 TEST_P(SkinScreenshots, SkinsDialogWithItsListOpen) {
     NoPicker picker;
-    SkinsDialog dialog(dialogSkin(), {kSkinsRoot}, GetParam(), Language::English, picker, messages, QPoint(0, 0));
+    SkinsDialog dialog(dialogSkin(), {test::kSkinsRoot}, GetParam(), Language::English, picker, messages, QPoint(0, 0));
     dialog.show();
     save(dialog.grab().toImage(), shot("skins-dialog"));
     dialog.skinList().open();

@@ -13,10 +13,7 @@
 namespace q417 {
 namespace {
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
-constexpr QPoint kNowhere{100, 200};
+constexpr QPoint kOffTheButtons{100, 200};
 
 void moveTo(QWidget& widget, QPoint point) {
     QMouseEvent move(QEvent::MouseMove, QPointF(point), widget.mapToGlobal(QPointF(point)), Qt::NoButton, Qt::NoButton,
@@ -61,8 +58,11 @@ TEST_F(SkinnedDialogTest, ClicksEndWithOkOrCancel) {
         QDialog::DialogCode result = QDialog::Rejected;
     };
     const Case cases[] = {
-        {kOk, true, QDialog::Accepted},     {{270, 253}, true, QDialog::Accepted}, // the column OK and Cancel share
-        {kCancel, true, QDialog::Rejected}, {kClose, true, QDialog::Rejected},     {kNowhere, false, QDialog::Rejected},
+        {test::kDialogOk, true, QDialog::Accepted},
+        {{270, 253}, true, QDialog::Accepted}, // the column OK and Cancel share
+        {test::kDialogCancel, true, QDialog::Rejected},
+        {test::kDialogClose, true, QDialog::Rejected},
+        {kOffTheButtons, false, QDialog::Rejected},
     };
     for (const Case& c : cases) {
         const auto dialog = open();
@@ -70,7 +70,7 @@ TEST_F(SkinnedDialogTest, ClicksEndWithOkOrCancel) {
         EXPECT_EQ(!dialog->isVisible(), c.ends) << c.point.x() << ',' << c.point.y();
         EXPECT_EQ(dialog->result(), c.result) << c.point.x() << ',' << c.point.y();
     }
-    QTest::mouseClick(open().get(), Qt::RightButton, {}, kOk); // only the left button counts
+    QTest::mouseClick(open().get(), Qt::RightButton, {}, test::kDialogOk); // only the left button counts
 }
 
 TEST_F(SkinnedDialogTest, ButtonsLightAfterTheRestAndHandOverFromOkToCancel) {
@@ -79,42 +79,42 @@ TEST_F(SkinnedDialogTest, ButtonsLightAfterTheRestAndHandOverFromOkToCancel) {
     EXPECT_EQ(rest.interval(), SkinnedDialog::kHoverDelayMs);
     EXPECT_TRUE(rest.isSingleShot());
 
-    moveTo(*dialog, kOk);
+    moveTo(*dialog, test::kDialogOk);
     ASSERT_TRUE(rest.isActive());
     EXPECT_FALSE(dialog->isLit(DialogButton::Ok)); // not before the rest
     fire(rest);
     EXPECT_TRUE(dialog->isLit(DialogButton::Ok));
 
-    moveTo(*dialog, kCancel);
+    moveTo(*dialog, test::kDialogCancel);
     EXPECT_TRUE(dialog->isLit(DialogButton::Ok)); // still lit until Cancel's hover comes
     ASSERT_TRUE(rest.isActive());
     fire(rest);
     EXPECT_FALSE(dialog->isLit(DialogButton::Ok));
     EXPECT_TRUE(dialog->isLit(DialogButton::Cancel));
 
-    moveTo(*dialog, kNowhere);
+    moveTo(*dialog, kOffTheButtons);
     EXPECT_FALSE(rest.isActive());
     EXPECT_FALSE(dialog->isLit(DialogButton::Cancel));
 }
 
 TEST_F(SkinnedDialogTest, CloseStaysLitWhileThePointerLeavesTheWindow) {
     const auto dialog = open();
-    moveTo(*dialog, kClose);
+    moveTo(*dialog, test::kDialogClose);
     fire(dialog->hoverTimer());
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(dialog.get(), &leave);
     EXPECT_TRUE(dialog->isLit(DialogButton::Close));
-    moveTo(*dialog, kOk);
+    moveTo(*dialog, test::kDialogOk);
     fire(dialog->hoverTimer());
     EXPECT_TRUE(dialog->isLit(DialogButton::Close)); // lighting OK does not reset close
-    moveTo(*dialog, kNowhere);
+    moveTo(*dialog, kOffTheButtons);
     EXPECT_FALSE(dialog->isLit(DialogButton::Close));
 }
 
 TEST_F(SkinnedDialogTest, AMoveAwayBeforeTheRestLightsNothing) {
     const auto dialog = open();
-    moveTo(*dialog, kOk);
-    moveTo(*dialog, kNowhere);
+    moveTo(*dialog, test::kDialogOk);
+    moveTo(*dialog, kOffTheButtons);
     EXPECT_FALSE(dialog->hoverTimer().isActive());
     EXPECT_FALSE(dialog->isLit(DialogButton::Ok));
 }
@@ -130,7 +130,7 @@ TEST_F(SkinnedDialogTest, AMissingBackgroundIsReportedWithTheDialogsCaptionAndTh
         EXPECT_FALSE(dialog->backgroundLoaded());
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->size(), SkinnedDialog::kFallbackSize);
-        QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, kOk);
+        QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, test::kDialogOk);
         EXPECT_EQ(dialog->result(), QDialog::Accepted) << background.image;
     }
 }

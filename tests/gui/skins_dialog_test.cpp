@@ -29,12 +29,8 @@ public:
     std::vector<QColor> opened;
 };
 
-constexpr QPoint kOk = test::kDialogOk;
-constexpr QPoint kCancel = test::kDialogCancel;
-constexpr QPoint kClose = test::kDialogClose;
 constexpr QPoint kSkinBox{145, 136}; // on the arrow beside the name
 constexpr QPoint kSwatch{100, 100};
-constexpr QPoint kElsewhere{300, 150};
 constexpr std::array<std::uint8_t, 3> kStartColour{230, 220, 210};
 
 QStringList rowsOf(const QListWidget& list) {
@@ -104,14 +100,14 @@ TEST_F(SkinsDialogTest, ChoosingASkinAndConfirmingReturnsItsFolderAndName) {
     click(*dialog, kSkinBox);
     dialog->skinList().choose(1);
     EXPECT_FALSE(dialog->skinList().isOpen());
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice(), (SkinChoice{skin.skinsRoot() / "Night", "Night", kStartColour}));
 }
 
 TEST_F(SkinsDialogTest, ConfirmingUntouchedReturnsWhatItOpenedWith) {
     const auto dialog = open();
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice(), unchanged);
 }
@@ -139,7 +135,7 @@ TEST_F(SkinsDialogTest, TheColourComesFromThePicker) {
 
 TEST_F(SkinsDialogTest, CancelAndCloseEndRejected) {
     picker.answer = QColor(1, 2, 3);
-    for (const QPoint end : {kCancel, kClose}) {
+    for (const QPoint end : {test::kDialogCancel, test::kDialogClose}) {
         const auto dialog = open();
         click(*dialog, kSwatch);
         click(*dialog, kSkinBox);
@@ -172,7 +168,7 @@ TEST_F(SkinsDialogTest, ClicksOutsideTheListCloseIt) {
     };
     const Case cases[] = {
         {"the box again", kSkinBox, 0},
-        {"anywhere else", kElsewhere, 0},
+        {"anywhere else", test::kDialogElsewhere, 0},
         {"the swatch, which then opens the picker", kSwatch, 1},
     };
     for (const Case& c : cases) {
@@ -217,7 +213,7 @@ TEST_F(SkinsDialogTest, WithoutItsBackgroundItHasNoControlsButItsButtonsWork) {
     click(*dialog, kSwatch);
     EXPECT_FALSE(dialog->skinList().isOpen());
     EXPECT_TRUE(picker.opened.empty());
-    click(*dialog, kOk);
+    click(*dialog, test::kDialogOk);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->choice(), unchanged);
 }

@@ -14,9 +14,6 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-constexpr std::array<Language, kLanguageCount> kLanguages{Language::Chs, Language::Cht, Language::Span,
-                                                          Language::English};
-
 bool sameRecord(const MouseConfig& a, const MouseConfig& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }

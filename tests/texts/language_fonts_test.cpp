@@ -38,7 +38,7 @@ TEST(LanguageFonts, FamilyAndSizePerLanguage) {
 }
 
 TEST(LanguageFonts, EveryFallbackListEndsInTheGenericFamily) {
-    for (const Language language : {Language::Chs, Language::Cht, Language::Span, Language::English}) {
+    for (const Language language : kLanguages) {
         for (const FontSpec& font : {textFont(language), titleFont(language)}) {
             EXPECT_EQ(font.fallbacks.back(), "sans-serif");
             for (const std::string_view face : font.fallbacks) {

@@ -10,9 +10,6 @@
 namespace q417 {
 namespace {
 
-constexpr std::array<Language, kLanguageCount> kLanguages{Language::Chs, Language::Cht, Language::Span,
-                                                          Language::English};
-
 TextId idAt(std::size_t index) {
     return static_cast<TextId>(index);
 }

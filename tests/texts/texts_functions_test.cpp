@@ -7,9 +7,6 @@
 namespace q417 {
 namespace {
 
-constexpr std::array<Language, kLanguageCount> kLanguages{Language::Chs, Language::Cht, Language::Span,
-                                                          Language::English};
-
 TEST(FunctionRowText, EveryListRowHasATextInEveryLanguageAndNoneFollows) {
     for (const Language language : kLanguages) {
         for (std::size_t row = 0; row < kFunctionRowCount; ++row) {
