@@ -143,7 +143,9 @@ TEST_F(ConfigFileTest, SaveThroughASymbolicLinkUpdatesItsTarget) {
 // A start of the tray program with a config.bin that exists but cannot be loaded.
 struct DamagedCase {
     const char* name;
-    std::string bytes; // the file's bytes; empty with `folder`
+    // The file's bytes (empty with `folder`), made when the case runs: every test process
+    // registers every case, and one is a megabyte.
+    std::string (*bytes)();
     bool folder;
     const char* says; // what is wrong, in the message
 };
@@ -173,10 +175,11 @@ protected:
 
 TEST_P(DamagedConfigFile, IsReportedKeptAsideAndReplacedByTheFactorySettings) {
     const DamagedCase& c = GetParam();
+    const std::string bytes = c.bytes();
     if (c.folder) {
         std::filesystem::create_directory(dir / "config.bin");
     } else {
-        dir.write("config.bin", c.bytes);
+        dir.write("config.bin", bytes);
     }
     MouseConfig config{};
     EXPECT_FALSE(file.loadOrRecover(config, kStart).ok());
@@ -198,20 +201,20 @@ TEST_P(DamagedConfigFile, IsReportedKeptAsideAndReplacedByTheFactorySettings) {
     const std::vector<std::string> kept = keptNames();
     ASSERT_EQ(kept.size(), 1U);
     EXPECT_NE(text.find(kept[0]), std::string::npos) << text;
-    EXPECT_EQ(dir.read(kept[0]), c.bytes);
-    EXPECT_EQ(dir.read("config.bin"), c.bytes);
+    EXPECT_EQ(dir.read(kept[0]), bytes);
+    EXPECT_EQ(dir.read("config.bin"), bytes);
     ASSERT_TRUE(file.saveConfig(config).ok());
     EXPECT_EQ(dir.read("config.bin"), configFileBytes(factory, 1));
-    EXPECT_EQ(dir.read(kept[0]), c.bytes);
+    EXPECT_EQ(dir.read(kept[0]), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, DamagedConfigFile,
-    ::testing::Values(DamagedCase{"OneByteTooMany", fileBytes(1, 0x11) + "\n", false, "1987 bytes"},
-                      DamagedCase{"OneByteShort", fileBytes(1, 0x11).substr(1), false, "1985 bytes"},
-                      DamagedCase{"Empty", "", false, "0 bytes"},
-                      DamagedCase{"Huge", std::string(1'000'000, 'x'), false, "1000000 bytes"},
-                      DamagedCase{"AFolder", "", true, "it is a folder"}),
+    ::testing::Values(DamagedCase{"OneByteTooMany", [] { return fileBytes(1, 0x11) + "\n"; }, false, "1987 bytes"},
+                      DamagedCase{"OneByteShort", [] { return fileBytes(1, 0x11).substr(1); }, false, "1985 bytes"},
+                      DamagedCase{"Empty", [] { return std::string(); }, false, "0 bytes"},
+                      DamagedCase{"Huge", [] { return std::string(1'000'000, 'x'); }, false, "1000000 bytes"},
+                      DamagedCase{"AFolder", [] { return std::string(); }, true, "it is a folder"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(ConfigFileTest, EveryStartWithADamagedFileKeepsItsOwnCopy) {
