@@ -10,6 +10,23 @@ foreach(variable DATABASE TARGET SOURCE TIDY)
   endif()
 endforeach()
 
+# Most sources declare neither, and then there is nothing to parse them for. Whatever mentions a
+# using-declaration or an alias, even in a comment, is parsed; using-directives and type aliases
+# alone are not those checks' concern. (The list splits lines at semicolons: each piece is read.)
+file(STRINGS "${SOURCE}" mentions REGEX "(^|[^A-Za-z0-9_])(using([ \t]|$)|namespace[ \t]+[A-Za-z_][A-Za-z0-9_]*[ \t]*=)")
+set(declares FALSE)
+foreach(piece IN LISTS mentions)
+  if(piece MATCHES "namespace[ \t]+[A-Za-z_][A-Za-z0-9_]*[ \t]*="
+     OR (piece MATCHES "(^|[^A-Za-z0-9_])using([ \t]|$)"
+         AND NOT piece MATCHES "using[ \t]+(namespace[ \t]|[A-Za-z_][A-Za-z0-9_]*[ \t]*=)"))
+    set(declares TRUE)
+  endif()
+endforeach()
+if(NOT declares)
+  message(STATUS "${SOURCE}: no using-declaration or namespace alias to check")
+  return()
+endif()
+
 file(READ "${DATABASE}" entries)
 string(JSON count LENGTH "${entries}")
 math(EXPR last "${count} - 1")
